@@ -1,0 +1,2 @@
+#pragma once
+// Combo box drop-down and prefix selection: written with the auto-completion.
