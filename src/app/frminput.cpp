@@ -1,0 +1,375 @@
+#include "frminput.h"
+
+#include "appstate.h"
+#include "folders.h"
+#include "layoutfile.h"
+#include "messageboxes.h"
+#include "pictures.h"
+#include "textfile.h"
+#include "urlopener.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+const QColor DarkRed(192, 0, 0);
+const QColor FocusYellow(255, 255, 0);
+
+QFont arial(qreal points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont named(const QString &family, qreal points, bool bold)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(FrmInput::twips(left), FrmInput::twips(top), FrmInput::twips(width),
+                 FrmInput::twips(height));
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+void setFieldBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, colour);
+    // A list-only combo box paints its face with the button colour.
+    if (auto combo = qobject_cast<QComboBox *>(widget); combo && !combo->isEditable())
+        palette.setColor(QPalette::Button, colour);
+    widget->setPalette(palette);
+    if (auto combo = qobject_cast<QComboBox *>(widget); combo && combo->lineEdit())
+        combo->lineEdit()->setPalette(palette);
+}
+
+} // namespace
+
+FrmInput::FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &messages,
+                   UrlOpener &urls, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+    , m_state(state)
+    , m_dataFolder(dataFolder)
+    , m_messages(messages)
+    , m_urls(urls)
+{
+    setObjectName(QStringLiteral("FrmInput"));
+    setWindowTitle(QStringLiteral("Brentola - Quendra"));
+    setWindowIcon(Pictures::windowIcon());
+    setFixedSize(twips(7590), twips(3600));
+    createControls();
+    setTabOrderOfFields();
+
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (QWidget *control = fieldOf(now))
+            CtlFocus(control);
+    });
+}
+
+void FrmInput::createControls()
+{
+    auto lineEdit = [this](const char *name, QRect geometry) {
+        auto edit = new QLineEdit(this);
+        edit->setObjectName(QLatin1String(name));
+        edit->setGeometry(geometry);
+        edit->setFont(arial(9.75, true));
+        return edit;
+    };
+    auto label = [this](const char *name, const QString &caption, QRect geometry, QWidget *parent) {
+        auto l = new QLabel(caption, parent ? parent : this);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(geometry);
+        l->setFont(arial(9, true));
+        return l;
+    };
+    auto combo = [this](const char *name, QRect geometry, bool editable) {
+        auto c = new QComboBox(this);
+        c->setObjectName(QLatin1String(name));
+        c->setEditable(editable);
+        c->setGeometry(geometry);
+        c->setFont(arial(9.75, true));
+        setTextColour(c, DarkRed);
+        if (editable) {
+            // Completion is ours, from the list; the combo must neither add
+            // what is typed nor complete on its own.
+            c->setInsertPolicy(QComboBox::NoInsert);
+            c->setCompleter(nullptr);
+            setTextColour(c->lineEdit(), DarkRed);
+        }
+        return c;
+    };
+    auto button = [this](const char *name, const QString &toolTip, QRect geometry) {
+        auto b = new QPushButton(this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(geometry);
+        b->setToolTip(toolTip);
+        b->setCursor(Qt::PointingHandCursor);
+        b->setAutoDefault(false);
+        return b;
+    };
+
+    LUOGO = lineEdit("LUOGO", twipsRect(1215, 90, 2220, 360));
+    GGMMAAAA = lineEdit("GGMMAAAA", twipsRect(4230, 90, 1185, 360));
+    IMPORTO = lineEdit("IMPORTO", twipsRect(6255, 90, 1210, 360));
+    setTextColour(IMPORTO, Qt::blue);
+    IMPORTO_ABC = lineEdit("IMPORTO_ABC", twipsRect(1215, 540, 6255, 360));
+    setTextColour(IMPORTO_ABC, Qt::blue);
+    BENEFICIARIO = combo("BENEFICIARIO", twipsRect(1215, 990, 4875, 360), true);
+    BANCA = combo("BANCA", twipsRect(1215, 1440, 4290, 360), false);
+    NumCC = lineEdit("NumCC", twipsRect(6020, 1440, 1455, 360));
+
+    Label3 = label("Label3", QStringLiteral("Luogo"), twipsRect(120, 135, 915, 285), nullptr);
+    Label4 = label("Label4", QStringLiteral("Data"), twipsRect(3780, 135, 465, 285), nullptr);
+    Label2 = label("Label2", QStringLiteral("€uro"), twipsRect(5805, 135, 600, 285), nullptr);
+    ETABC = label("ETABC", QStringLiteral("€ (lettere)"), twipsRect(120, 585, 915, 285), nullptr);
+    Label1 = label("Label1", QStringLiteral("Beneficiario"), twipsRect(120, 1050, 1185, 240), nullptr);
+    Label7 = label("Label7", QStringLiteral("Banca"), twipsRect(135, 1500, 1185, 240), nullptr);
+    Label5 = label("Label5", QStringLiteral(" c/c"), twipsRect(5625, 1485, 420, 285), nullptr);
+
+    AddBEN = button("AddBEN", QStringLiteral("Aggiungi Beneficiario alla lista"),
+                    twipsRect(6210, 990, 565, 375));
+    AddBEN->setText(QStringLiteral("+"));
+    AddBEN->setFont(arial(15.75, true));
+    DelBEN = button("DelBEN", QStringLiteral("Cancella Beneficiario dalla lista"),
+                    twipsRect(6885, 990, 565, 375));
+    DelBEN->setIcon(Pictures::deleteEntry());
+    DelBEN->setIconSize(QSize(20, 20));
+    StampaAssegno = button("StampaAssegno", QStringLiteral("Stampa l'Assegno"),
+                           twipsRect(6210, 1890, 1265, 510));
+    StampaAssegno->setIcon(Pictures::printer());
+    StampaAssegno->setIconSize(QSize(28, 28));
+    Calibrazione = button("Calibrazione", QStringLiteral("Modifica le coordinate di stampa..."),
+                          twipsRect(6210, 2475, 1265, 330));
+    Calibrazione->setText(QStringLiteral("CALIBRAZIONE"));
+    Calibrazione->setFont(arial(6.75, false));
+
+    brLOGO = new QLabel(this);
+    brLOGO->setObjectName(QStringLiteral("brLOGO"));
+    brLOGO->setGeometry(twipsRect(110, 1890, 5990, 915));
+    brLOGO->setPixmap(Pictures::vendorLogo(brLOGO->size()));
+    brRecapiti = new QLabel(brLOGO);
+    brRecapiti->setObjectName(QStringLiteral("brRecapiti"));
+    brRecapiti->setGeometry(twipsRect(3600, 180, 1995, 405));
+    brRecapiti->setFont(named(QStringLiteral("Tahoma"), 6.75, false));
+    brRecapiti->setAutoFillBackground(true);
+    QPalette white = brRecapiti->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    brRecapiti->setPalette(white);
+    brURL = new QLabel(brLOGO);
+    brURL->setObjectName(QStringLiteral("brURL"));
+    brURL->setGeometry(twipsRect(3600, 585, 2415, 255));
+    brURL->setFont(named(QStringLiteral("Tahoma"), 6.75, false));
+    setTextColour(brURL, Qt::blue);
+    brURL->setCursor(Qt::PointingHandCursor);
+
+    Frame2 = new QFrame(this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setFrameShape(QFrame::HLine);
+    Frame2->setFrameShadow(QFrame::Sunken);
+    Frame2->setGeometry(twipsRect(90, 2970, 7410, 30));
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    Frame1->setFrameShadow(QFrame::Sunken);
+    Frame1->setGeometry(twipsRect(90, 2880, 7395, 645));
+    // The banner's own background; the label scrolls across it and the frame
+    // clips whatever lies outside.
+    Shape2 = new QFrame(Frame1);
+    Shape2->setObjectName(QStringLiteral("Shape2"));
+    Shape2->setGeometry(QRect(QPoint(2, 2), Frame1->size() - QSize(4, 4)));
+    Shape2->setAutoFillBackground(true);
+    QPalette navy = Shape2->palette();
+    navy.setColor(QPalette::Window, QColor(16, 32, 80));
+    Shape2->setPalette(navy);
+    TxtSpot = new QLabel(Frame1);
+    TxtSpot->setObjectName(QStringLiteral("TxtSpot"));
+    TxtSpot->setGeometry(twipsRect(45, 270, 7300, 255));
+    TxtSpot->setFont(named(QStringLiteral("Verdana"), 9.75, true));
+    TxtSpot->setAlignment(Qt::AlignCenter);
+    setTextColour(TxtSpot, QColor(0, 255, 255));
+    TxtSpot->setCursor(Qt::PointingHandCursor);
+    Shape1 = new QFrame(Frame1);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setFrameShape(QFrame::Box);
+    Shape1->setGeometry(QRect(QPoint(0, 0), Frame1->size()));
+    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Shape3 = new QFrame(this);
+    Shape3->setObjectName(QStringLiteral("Shape3"));
+    Shape3->setFrameShape(QFrame::Box);
+    Shape3->setGeometry(brLOGO->geometry().adjusted(-1, -1, 1, 1));
+    Shape3->lower();
+    Frame2->lower();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(120);
+
+    m_highlightable = {LUOGO, GGMMAAAA, IMPORTO, IMPORTO_ABC, BENEFICIARIO, BANCA, NumCC};
+    for (QWidget *w : {static_cast<QWidget *>(LUOGO), static_cast<QWidget *>(GGMMAAAA),
+                       static_cast<QWidget *>(IMPORTO), static_cast<QWidget *>(BENEFICIARIO),
+                       static_cast<QWidget *>(BANCA)})
+        w->installEventFilter(this);
+    for (QWidget *w : m_highlightable)
+        setFieldBackground(w, palette().color(QPalette::Base));
+}
+
+void FrmInput::setTabOrderOfFields()
+{
+    const QList<QWidget *> order = {LUOGO, GGMMAAAA, IMPORTO, IMPORTO_ABC, BENEFICIARIO, BANCA,
+                                    NumCC, StampaAssegno, Calibrazione, AddBEN, DelBEN};
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+QWidget *FrmInput::fieldOf(QWidget *focused) const
+{
+    // An editable combo box hands the focus to its line edit.
+    for (QWidget *w = focused; w; w = w->parentWidget()) {
+        if (m_highlightable.contains(w) || w == StampaAssegno || w == Calibrazione)
+            return w;
+        if (w == this)
+            break;
+    }
+    return nullptr;
+}
+
+void FrmInput::CtlFocus(QWidget *control)
+{
+    const QColor normal = QApplication::palette().color(QPalette::Base);
+    for (QWidget *w : std::as_const(m_highlightable))
+        setFieldBackground(w, normal);
+    if (m_highlightable.contains(control))
+        setFieldBackground(control, FocusYellow);
+}
+
+bool FrmInput::load()
+{
+    // Step 2: the banner's texts come with the banner.
+
+    if (!Folders::FolderExists(m_dataFolder))
+        Folders::createFolder(m_dataFolder);
+    if (!Folders::FolderExists(m_dataFolder)) {
+        m_messages.notify(QStringLiteral("Errore durante il salvataggio delle impostazioni."),
+                          MessageBoxes::Icon::Critical);
+        return false;
+    }
+    m_state.DataFolder = m_dataFolder;
+
+    // The bank archive is read from here once bank selection exists; until
+    // then no bank is current.
+    QString place;
+    QString account;
+    LayoutFile::LoadLayout(LayoutFile::fileName(m_state.DataFolder, m_state.IDbanca),
+                           m_state.layout, place, account);
+    bankSelectionRule();
+    loadBeneficiaries();
+    writeDefaultLayoutIfMissing();
+    LUOGO->setFocus();
+    return true;
+}
+
+void FrmInput::bankSelectionRule()
+{
+    NumCC->clear();
+    const QString text = BANCA->currentText();
+    const qsizetype slash = text.indexOf(QLatin1Char('/'));
+    if (slash >= 0)
+        NumCC->setText(text.mid(slash + 1).trimmed());
+    m_state.IDbanca = 0;
+    if (BANCA->currentIndex() >= 0)
+        m_state.IDbanca = BANCA->currentData().toInt();
+}
+
+void FrmInput::loadBeneficiaries()
+{
+    QStringList lines;
+    if (!TextFile::readLines(m_state.DataFolder + QLatin1String("/Beneficiari.ini"), &lines))
+        return;
+    QStringList names;
+    for (const QString &line : std::as_const(lines)) {
+        if (!line.trimmed().isEmpty())
+            names.append(line);
+    }
+    BENEFICIARIO->addItems(names);
+    // Filling the list must not put a name into the field.
+    BENEFICIARIO->setCurrentIndex(-1);
+    BENEFICIARIO->clearEditText();
+}
+
+void FrmInput::writeDefaultLayoutIfMissing()
+{
+    const QString name = LayoutFile::fileName(m_state.DataFolder, m_state.IDbanca);
+    if (QFileInfo::exists(name))
+        return;
+    TextFile::writeLines(name, LayoutFile::defaultLines());
+}
+
+void FrmInput::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        if (QScreen *screen = this->screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+        Timer1->start();
+    }
+}
+
+bool FrmInput::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto key = static_cast<QKeyEvent *>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+
+    if (watched == BANCA) {
+        // A bank is chosen from the list only: no typed character reaches it.
+        return !key->text().isEmpty() && key->text().at(0).isPrint();
+    }
+    if (enter) {
+        if (watched == LUOGO) {
+            GGMMAAAA->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (watched == GGMMAAAA) {
+            IMPORTO->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (watched == IMPORTO) {
+            BENEFICIARIO->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

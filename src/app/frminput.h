@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QWidget>
+
+struct AppState;
+class MessageBoxes;
+class UrlOpener;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+/// The main window: the cheque's entry fields, the payee archive buttons,
+/// the print and calibration buttons, and the vendor panel with its banner.
+/// It lives for the whole run; closing it ends the program.
+class FrmInput : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /// dataFolder: where the data folder should be; load() creates it.
+    FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &messages, UrlOpener &urls,
+             QWidget *parent = nullptr);
+
+    /// Runs the start-up sequence. Returns false when the data folder
+    /// cannot be created: the user has been told and the program must end.
+    bool load();
+
+    /// Yellow for the focused text or combo box, the window colour for the
+    /// others; a button taking the focus only clears the highlight.
+    void CtlFocus(QWidget *control);
+
+    /// Twips, as the window was designed, to logical pixels.
+    static constexpr int twips(int value) { return value / 15; }
+
+    // The controls, under the names the rest of the program knows them by.
+    QLineEdit *LUOGO;
+    QLineEdit *GGMMAAAA;
+    QLineEdit *IMPORTO;
+    QLineEdit *IMPORTO_ABC;
+    QComboBox *BENEFICIARIO;
+    QComboBox *BANCA;
+    QLineEdit *NumCC;
+    QLabel *Label1;
+    QLabel *Label2;
+    QLabel *Label3;
+    QLabel *Label4;
+    QLabel *Label5;
+    QLabel *Label7;
+    QLabel *ETABC;
+    QPushButton *AddBEN;
+    QPushButton *DelBEN;
+    QPushButton *StampaAssegno;
+    QPushButton *Calibrazione;
+    QLabel *brLOGO;
+    QLabel *brRecapiti;
+    QLabel *brURL;
+    QFrame *Frame1;
+    QLabel *TxtSpot;
+    QFrame *Frame2;
+    QFrame *Shape1;
+    QFrame *Shape2;
+    QFrame *Shape3;
+    QTimer *Timer1;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createControls();
+    void setTabOrderOfFields();
+    void loadBeneficiaries();
+    void writeDefaultLayoutIfMissing();
+    void bankSelectionRule();
+    QWidget *fieldOf(QWidget *focused) const;
+
+    AppState &m_state;
+    const QString m_dataFolder;
+    MessageBoxes &m_messages;
+    UrlOpener &m_urls;
+    QList<QWidget *> m_highlightable;
+    bool m_centred = false;
+};

@@ -1,0 +1,44 @@
+#include "appstate.h"
+#include "folders.h"
+#include "frminput.h"
+#include "qtmessageboxes.h"
+#include "qturlopener.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quendra"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quendra"));
+
+    // The whole interface is Italian, so Qt's own buttons ("Sì", "No",
+    // "Annulla") must be too, whatever the user's language.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QTranslator qtTranslations;
+    if (qtTranslations.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslations);
+
+#ifdef Q_OS_WIN
+    const bool windowsPaths = true;
+#else
+    const bool windowsPaths = false;
+#endif
+    const QString dataFolder = Folders::dataFolderFor(
+        QApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), windowsPaths);
+
+    AppState state;
+    QtMessageBoxes messages;
+    QtUrlOpener urls;
+    FrmInput window(state, dataFolder, messages, urls);
+    if (!window.load())
+        return 1;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,117 @@
+#include "pictures.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+QPixmap canvas(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+QPixmap printerPixmap(int size)
+{
+    QPixmap pixmap = canvas(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    const QPen outline(QColor(40, 40, 40), 1.2);
+    p.setPen(outline);
+    // Paper going in at the back, the body, the cheque coming out in front.
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 3, 14, 10));
+    p.setBrush(QColor(90, 100, 115));
+    p.drawRoundedRect(QRectF(3, 11, 26, 11), 2, 2);
+    p.setBrush(QColor(60, 200, 90));
+    p.drawEllipse(QPointF(25, 14.5), 1.3, 1.3);
+    p.setBrush(QColor(255, 250, 220));
+    p.drawRect(QRectF(8, 18, 16, 11));
+    p.setPen(QPen(QColor(0, 0, 200), 1));
+    p.drawLine(QPointF(10, 22), QPointF(22, 22));
+    p.drawLine(QPointF(10, 25), QPointF(18, 25));
+    return pixmap;
+}
+
+QPixmap deletePixmap(int size)
+{
+    QPixmap pixmap = canvas(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    // A person's card with a red cross: "remove this payee".
+    p.setPen(QPen(QColor(60, 60, 60), 1.2));
+    p.setBrush(QColor(235, 240, 250));
+    p.drawRoundedRect(QRectF(3, 6, 20, 20), 2, 2);
+    p.setBrush(QColor(120, 130, 150));
+    p.drawEllipse(QPointF(13, 13), 3.5, 3.5);
+    p.drawChord(QRectF(6.5, 17, 13, 11), 0, 180 * 16);
+    p.setPen(QPen(QColor(200, 20, 20), 3.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(19, 16), QPointF(28, 25));
+    p.drawLine(QPointF(28, 16), QPointF(19, 25));
+    return pixmap;
+}
+
+QIcon iconFrom(QPixmap (*draw)(int))
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64})
+        icon.addPixmap(draw(size));
+    return icon;
+}
+
+QPixmap windowIconPixmap(int size)
+{
+    QPixmap pixmap = canvas(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    p.setPen(QPen(QColor(30, 60, 120), 1.2));
+    p.setBrush(QColor(250, 245, 225));
+    p.drawRoundedRect(QRectF(1.5, 7, 29, 18), 2, 2);
+    p.setPen(QPen(QColor(0, 0, 200), 1.4));
+    p.drawLine(QPointF(5, 13), QPointF(20, 13));
+    p.drawLine(QPointF(5, 17), QPointF(27, 17));
+    p.setPen(QPen(QColor(192, 0, 0), 1.4));
+    p.drawLine(QPointF(5, 21), QPointF(16, 21));
+    return pixmap;
+}
+
+} // namespace
+
+namespace Pictures {
+
+QIcon printer() { return iconFrom(printerPixmap); }
+QIcon deleteEntry() { return iconFrom(deletePixmap); }
+QIcon windowIcon() { return iconFrom(windowIconPixmap); }
+
+QPixmap vendorLogo(const QSize &size)
+{
+    QPixmap pixmap(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient background(0, 0, size.width(), 0);
+    background.setColorAt(0, QColor(20, 50, 110));
+    background.setColorAt(1, QColor(70, 120, 190));
+    p.fillRect(pixmap.rect(), background);
+    QFont font(QStringLiteral("Verdana"));
+    font.setBold(true);
+    font.setPixelSize(size.height() * 2 / 5);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(12, 0, size.width() / 2, size.height() * 2 / 3),
+               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Brentola"));
+    QFont small(QStringLiteral("Tahoma"));
+    small.setPixelSize(qMax(8, size.height() / 6));
+    p.setFont(small);
+    p.setPen(QColor(200, 220, 255));
+    p.drawText(QRect(14, size.height() * 3 / 5, size.width() / 2, size.height() / 3),
+               Qt::AlignLeft | Qt::AlignTop, QStringLiteral("software per l'ufficio"));
+    return pixmap;
+}
+
+} // namespace Pictures

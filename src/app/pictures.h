@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+/// The program's pictures, drawn at run time so the program ships no image
+/// files and they stay sharp at any device pixel ratio.
+namespace Pictures {
+QIcon printer();
+QIcon deleteEntry();
+QIcon windowIcon();
+QPixmap vendorLogo(const QSize &size);
+} // namespace Pictures

@@ -1,0 +1,105 @@
+#include "layoutfile.h"
+
+#include "numbertext.h"
+#include "textfile.h"
+
+#include <QFileInfo>
+
+namespace LayoutFile {
+
+QString fileName(const QString &dataFolder, qint32 idBanca)
+{
+    const QString id = idBanca > 0 ? QString::number(idBanca) : QString();
+    return dataFolder + QLatin1String("/Quendra") + id + QLatin1String(".ini");
+}
+
+QStringList defaultLines()
+{
+    return {
+        QString(), QStringLiteral("2,3"), QStringLiteral("13,5"),
+        QStringLiteral("285"), QStringLiteral("1425"),
+        QStringLiteral("270"), QStringLiteral("4230"),
+        QStringLiteral("270"), QStringLiteral("6015"),
+        QStringLiteral("270"), QStringLiteral("8070"),
+        QStringLiteral("1740"), QStringLiteral("2100"),
+        QStringLiteral("2235"), QStringLiteral("2250"),
+        QStringLiteral("1"),
+        QString(),
+        QStringLiteral("2700"), QStringLiteral("2250"),
+    };
+}
+
+void readLines(const QStringList &lines, ChequeLayout &layout, QString &place, QString &account)
+{
+    // One holding text, as a line-by-line reader has: once the file runs out
+    // it still holds the last line read.
+    QString holding;
+    int next = 0;
+    auto read = [&]() -> bool {
+        if (next >= lines.size())
+            return false;
+        holding = lines.at(next++);
+        return true;
+    };
+    auto number = [&](float &field) {
+        read();
+        float value;
+        if (NumberText::toSingle(holding, &value))
+            field = value;
+    };
+
+    if (read())
+        place = holding;
+    float *const numeric[] = {
+        &layout.SXmargin, &layout.DXmargin,
+        &layout.LUOGO.top, &layout.LUOGO.left,
+        &layout.GGMMAAAA.top, &layout.GGMMAAAA.left,
+        &layout.IMPORTO_CIFRE.top, &layout.IMPORTO_CIFRE.left,
+        &layout.IMPORTO_DEC.top, &layout.IMPORTO_DEC.left,
+        &layout.IMPORTO_ABC.top, &layout.IMPORTO_ABC.left,
+        &layout.BENEFICIARIO.top, &layout.BENEFICIARIO.left,
+    };
+    for (float *field : numeric)
+        number(*field);
+    read();
+    NumberText::leadingInteger16(holding, &layout.PrintComma);
+    if (read())
+        account = holding;
+    number(layout.NUMEROcc.top);
+    number(layout.NUMEROcc.left);
+}
+
+bool LoadLayout(const QString &fileName, ChequeLayout &layout, QString &place, QString &account)
+{
+    QStringList content;
+    if (!QFileInfo(fileName).isFile() || !TextFile::readLines(fileName, &content))
+        return false;
+    readLines(content, layout, place, account);
+    return true;
+}
+
+QStringList lines(const QString &place, const ChequeLayout &layout, const QString &account)
+{
+    return lines(place, NumberText::generalFormat(layout.SXmargin),
+                 NumberText::generalFormat(layout.DXmargin), layout, account);
+}
+
+QStringList lines(const QString &place, const QString &marginLeft, const QString &marginTop,
+                  const ChequeLayout &layout, const QString &account)
+{
+    using NumberText::generalFormat;
+    return {
+        place, marginLeft, marginTop,
+        generalFormat(layout.LUOGO.top), generalFormat(layout.LUOGO.left),
+        generalFormat(layout.GGMMAAAA.top), generalFormat(layout.GGMMAAAA.left),
+        generalFormat(layout.IMPORTO_CIFRE.top), generalFormat(layout.IMPORTO_CIFRE.left),
+        generalFormat(layout.IMPORTO_DEC.top), generalFormat(layout.IMPORTO_DEC.left),
+        generalFormat(layout.IMPORTO_ABC.top), generalFormat(layout.IMPORTO_ABC.left),
+        generalFormat(layout.BENEFICIARIO.top), generalFormat(layout.BENEFICIARIO.left),
+        generalFormat(layout.PrintComma),
+        account,
+        generalFormat(layout.NUMEROcc.top), generalFormat(layout.NUMEROcc.left),
+    };
+}
+
+} // namespace LayoutFile

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "chequelayout.h"
+
+#include <QString>
+#include <QStringList>
+
+/// The layout files: 19 lines each, the meaning of a line is its position.
+namespace LayoutFile {
+
+/// The layout file of a bank: "Quendra<id>.ini" in the data folder, or the
+/// default "Quendra.ini" when the id is 0 or less.
+QString fileName(const QString &dataFolder, qint32 idBanca);
+
+/// The 19 lines written at start-up when the current bank has no file.
+QStringList defaultLines();
+
+/// Applies the lines of a layout file to layout, place and account number.
+/// Lines that do not convert leave their field alone; past the end of a
+/// short file every numeric field gets the conversion of the last line read
+/// and the texts keep what they held.
+void readLines(const QStringList &lines, ChequeLayout &layout, QString &place, QString &account);
+
+/// Reads the layout file of fileName. A missing or unreadable file changes
+/// nothing and returns false.
+bool LoadLayout(const QString &fileName, ChequeLayout &layout, QString &place, QString &account);
+
+/// The 19 lines for layout with place on line 1 and the account number on
+/// line 17, numbers in the general number format (" 285 ", " 2,3 ").
+/// marginLeft/marginTop, when given, replace lines 2 and 3 as typed.
+QStringList lines(const QString &place, const ChequeLayout &layout, const QString &account);
+QStringList lines(const QString &place, const QString &marginLeft, const QString &marginTop,
+                  const ChequeLayout &layout, const QString &account);
+
+} // namespace LayoutFile

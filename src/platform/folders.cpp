@@ -1,0 +1,37 @@
+#include "folders.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace Folders {
+
+bool FolderExists(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QDir dir(path);
+    if (!QFileInfo(path).isDir())
+        return false;
+    return !dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System).isEmpty();
+}
+
+bool createFolder(const QString &path)
+{
+    return QDir().mkpath(path);
+}
+
+QString dataFolderFor(const QString &programDir, const QString &userDataDir, bool windowsPaths)
+{
+    if (windowsPaths) {
+        const bool hasDrive = programDir.size() >= 2 && programDir.at(1) == QLatin1Char(':')
+            && programDir.at(0).isLetter();
+        const QString base = hasDrive ? programDir.left(2) : userDataDir;
+        QString folder = base;
+        if (!folder.endsWith(QLatin1Char('\\')) && !folder.endsWith(QLatin1Char('/')))
+            folder += QLatin1Char('\\');
+        return folder + QLatin1String("Quendra");
+    }
+    return userDataDir + QLatin1String("/Quendra");
+}
+
+} // namespace Folders
