@@ -1,0 +1,226 @@
+#include "layoutfile.h"
+
+#include "textfile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(ChequeLayout)
+
+namespace {
+
+ChequeLayout defaultLayout()
+{
+    ChequeLayout l;
+    l.SXmargin = 2.3f;
+    l.DXmargin = 13.5f;
+    l.LUOGO = {285, 1425};
+    l.GGMMAAAA = {270, 4230};
+    l.IMPORTO_CIFRE = {270, 6015};
+    l.IMPORTO_DEC = {270, 8070};
+    l.IMPORTO_ABC = {1740, 2100};
+    l.BENEFICIARIO = {2235, 2250};
+    l.PrintComma = 1;
+    l.NUMEROcc = {2700, 2250};
+    return l;
+}
+
+const QByteArray DefaultBytes =
+    "\r\n2,3\r\n13,5\r\n285\r\n1425\r\n270\r\n4230\r\n270\r\n6015\r\n270\r\n8070\r\n"
+    "1740\r\n2100\r\n2235\r\n2250\r\n1\r\n\r\n2700\r\n2250\r\n";
+
+QByteArray withLine(int number, const QByteArray &text)
+{
+    QList<QByteArray> lines = DefaultBytes.split('\n');
+    lines[number - 1] = text + '\r';
+    return lines.join('\n');
+}
+
+} // namespace
+
+class TestLayoutFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fileName_data();
+    void fileName();
+    void defaultContent();
+    void load_data();
+    void load();
+    void missingFileChangesNothing();
+    void printPathWritesGeneralFormat();
+    void writtenFileReadsBack();
+};
+
+void TestLayoutFile::fileName_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("no bank") << 0 << "/data/Quendra/Quendra.ini";
+    QTest::newRow("bank 3") << 3 << "/data/Quendra/Quendra3.ini";
+    QTest::newRow("bank 12") << 12 << "/data/Quendra/Quendra12.ini";
+    QTest::newRow("negative id is the default") << -5 << "/data/Quendra/Quendra.ini";
+}
+
+void TestLayoutFile::fileName()
+{
+    QFETCH(int, id);
+    QFETCH(QString, name);
+    QCOMPARE(LayoutFile::fileName(QStringLiteral("/data/Quendra"), id), name);
+}
+
+void TestLayoutFile::defaultContent()
+{
+    QCOMPARE(TextFile::joinLines(LayoutFile::defaultLines()), DefaultBytes);
+}
+
+void TestLayoutFile::load_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<ChequeLayout>("expected");
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("account");
+
+    // Every row starts from a record that is not zero, so "unchanged" shows.
+    ChequeLayout start;
+    start.SXmargin = 9;
+    start.LUOGO = {11, 12};
+    start.PrintComma = 5;
+    start.NUMEROcc = {77, 78};
+    QTest::addColumn<ChequeLayout>("before");
+
+    QTest::newRow("default file") << DefaultBytes << defaultLayout() << "" << "" << start;
+
+    ChequeLayout remembered = defaultLayout();
+    QTest::newRow("place and account remembered")
+        << withLine(17, "IT60X0542811101000000123456").replace("\r\n2,3", "Castelrovo\r\n2,3")
+        << remembered << "Castelrovo" << "IT60X0542811101000000123456" << start;
+
+    ChequeLayout blanks = defaultLayout();
+    QTest::newRow("blanks around numbers, as the print path writes them")
+        << QByteArray("Roma\r\n 2,3 \r\n 13,5 \r\n 285 \r\n 1425 \r\n 270 \r\n 4230 \r\n 270 \r\n"
+                      " 6015 \r\n 270 \r\n 8070 \r\n 1740 \r\n 2100 \r\n 2235 \r\n 2250 \r\n 1 \r\n"
+                      "12345\r\n 2700 \r\n 2250 \r\n")
+        << blanks << "Roma" << "12345" << start;
+
+    ChequeLayout lfOnly = defaultLayout();
+    QTest::newRow("lf line ends") << QByteArray(DefaultBytes).replace("\r\n", "\n") << lfOnly << ""
+                                  << "" << start;
+
+    ChequeLayout unreadable = defaultLayout();
+    unreadable.SXmargin = 9;       // line 2 empty
+    unreadable.LUOGO.left = 12;    // line 5 not a number
+    unreadable.NUMEROcc.left = 78; // line 19 has a dot
+    QTest::newRow("unreadable lines keep their fields")
+        << withLine(19, "2250.5").replace("\r\n2,3\r\n", "\r\n\r\n").replace("1425", "abc")
+        << unreadable << "" << "" << start;
+
+    // Ten lines: what follows reads the holding text of line 10 again.
+    ChequeLayout ten = start;
+    ten.SXmargin = 2.3f;
+    ten.DXmargin = 13.5f;
+    ten.LUOGO = {285, 1425};
+    ten.GGMMAAAA = {270, 4230};
+    ten.IMPORTO_CIFRE = {270, 6015};
+    ten.IMPORTO_DEC = {270, 270};
+    ten.IMPORTO_ABC = {270, 270};
+    ten.BENEFICIARIO = {270, 270};
+    ten.PrintComma = 270;
+    ten.NUMEROcc = {270, 270};
+    QTest::newRow("ten-line file") << DefaultBytes.left(DefaultBytes.indexOf("8070")) << ten << ""
+                                   << "kept" << start;
+
+    QTest::newRow("empty file") << QByteArray() << [&] { ChequeLayout l = start; l.PrintComma = 0; return l; }()
+                                << "kept" << "kept" << start;
+
+    const QList<QPair<const char *, QByteArray>> comma = {
+        {"line 16 is 1", "1"}, {"line 16 is 1 with blanks", " 1 "}, {"line 16 is 1,0", "1,0"},
+        {"line 16 is 0", "0"}, {"line 16 is empty", ""}, {"line 16 is abc", "abc"},
+        {"line 16 is 1.5 rounds to 2", "1.5"}, {"line 16 is 0.5 rounds to 0", "0.5"},
+        {"line 16 out of range keeps the flag", "99999"},
+    };
+    const QList<qint16> flags = {1, 1, 1, 0, 0, 0, 2, 0, 5};
+    for (int i = 0; i < comma.size(); ++i) {
+        ChequeLayout l = defaultLayout();
+        l.PrintComma = flags[i];
+        QTest::newRow(comma[i].first) << withLine(16, comma[i].second) << l << "" << "" << start;
+    }
+}
+
+void TestLayoutFile::load()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(ChequeLayout, expected);
+    QFETCH(QString, place);
+    QFETCH(QString, account);
+    QFETCH(ChequeLayout, before);
+
+    QTemporaryDir dir;
+    const QString path = LayoutFile::fileName(dir.path(), 0);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+    f.close();
+
+    ChequeLayout layout = before;
+    QString gotPlace = QStringLiteral("kept");
+    QString gotAccount = QStringLiteral("kept");
+    QVERIFY(LayoutFile::LoadLayout(path, layout, gotPlace, gotAccount));
+    QCOMPARE(layout.SXmargin, expected.SXmargin);
+    QCOMPARE(layout.DXmargin, expected.DXmargin);
+    QCOMPARE(layout.LUOGO.top, expected.LUOGO.top);
+    QCOMPARE(layout.LUOGO.left, expected.LUOGO.left);
+    QCOMPARE(layout.IMPORTO_DEC.left, expected.IMPORTO_DEC.left);
+    QCOMPARE(layout.PrintComma, expected.PrintComma);
+    QCOMPARE(layout.NUMEROcc.left, expected.NUMEROcc.left);
+    QVERIFY(layout == expected);
+    QCOMPARE(gotPlace, place);
+    QCOMPARE(gotAccount, account);
+}
+
+void TestLayoutFile::missingFileChangesNothing()
+{
+    QTemporaryDir dir;
+    ChequeLayout layout = defaultLayout();
+    QString place = QStringLiteral("Roma");
+    QString account = QStringLiteral("123");
+    QVERIFY(!LayoutFile::LoadLayout(LayoutFile::fileName(dir.path(), 4), layout, place, account));
+    QVERIFY(layout == defaultLayout());
+    QCOMPARE(place, QStringLiteral("Roma"));
+    QCOMPARE(account, QStringLiteral("123"));
+}
+
+void TestLayoutFile::printPathWritesGeneralFormat()
+{
+    const QByteArray expected =
+        "Castelrovo\r\n 2,3 \r\n 13,5 \r\n 285 \r\n 1425 \r\n 270 \r\n 4230 \r\n 270 \r\n 6015 \r\n"
+        " 270 \r\n 8070 \r\n 1740 \r\n 2100 \r\n 2235 \r\n 2250 \r\n 1 \r\n001234\r\n 2700 \r\n 2250 \r\n";
+    QCOMPARE(TextFile::joinLines(LayoutFile::lines(QStringLiteral("Castelrovo"), defaultLayout(),
+                                                   QStringLiteral("001234"))),
+             expected);
+}
+
+void TestLayoutFile::writtenFileReadsBack()
+{
+    ChequeLayout odd;
+    odd.SXmargin = 0.7f;
+    odd.DXmargin = 12.25f;
+    odd.LUOGO = {100.5f, 0};
+    odd.BENEFICIARIO = {3000, 1999};
+    odd.PrintComma = 0;
+    odd.NUMEROcc = {1, 2};
+    QTemporaryDir dir;
+    const QString path = LayoutFile::fileName(dir.path(), 7);
+    QVERIFY(TextFile::writeLines(path, LayoutFile::lines(QStringLiteral("Città"), odd, QStringLiteral("cc 9"))));
+    ChequeLayout back = defaultLayout();
+    QString place, account;
+    QVERIFY(LayoutFile::LoadLayout(path, back, place, account));
+    QVERIFY(back == odd);
+    QCOMPARE(place, QStringLiteral("Città"));
+    QCOMPARE(account, QStringLiteral("cc 9"));
+}
+
+QTEST_GUILESS_MAIN(TestLayoutFile)
+#include "tst_layoutfile.moc"
