@@ -1,0 +1,27 @@
+# Debian 12 packages, sourced by run.sh and test.sh.
+# shellcheck shell=bash
+BUILD_PACKAGES=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6
+  qt6-translations-l10n fonts-liberation
+)
+TEST_PACKAGES=(
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  xvfb xdotool x11-utils imagemagick
+  libicu-dev libbenchmark-dev
+)
+
+# Installs what is missing; uses sudo when not root.
+install_packages() {
+  local missing=()
+  local p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
