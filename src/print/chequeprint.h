@@ -1,0 +1,57 @@
+#pragma once
+
+#include "chequelayout.h"
+#include "currency.h"
+
+#include <QPointF>
+#include <QString>
+
+class PrintDevice;
+
+/// The main window's entry fields as the cheque page prints them, each the
+/// field's current text, untrimmed.
+struct ChequeFields
+{
+    QString LUOGO;        ///< place of issue
+    QString GGMMAAAA;     ///< date, printed as typed
+    QString IMPORTO;      ///< amount in figures, decimal comma
+    QString IMPORTO_ABC;  ///< amount in words
+    QString BENEFICIARIO; ///< payee
+    QString NumCC;        ///< current-account number
+};
+
+/// Prints one cheque page on the current printer of \a device: sets up the
+/// job, prints each field at its position in \a layout and ends the
+/// document. A device operation that fails is skipped and printing goes on;
+/// the result is true only when every operation succeeded, for callers that
+/// want to know (the cheque print itself does not).
+bool PrintChequePage(PrintDevice &device, const ChequeLayout &layout, const ChequeFields &fields);
+
+/// Where the calibration window's labels stand, in millimetres from the
+/// print origin (x = left, y = top).
+struct TestPagePositions
+{
+    QPointF LUOGO;
+    QPointF GGMMAAAA;
+    QPointF IMPORTO_CIFRE;
+    QPointF IMPORTO_DEC;
+    QPointF IMPORTO_ABC;
+    QPointF BENEFICIARIO;
+    QPointF NUMEROcc;
+};
+
+/// Prints the calibration sample cheque: fixed sample texts at \a positions,
+/// shifted by the origin (millimetres), with the same job set-up as the
+/// cheque page so that positions tried here hold for real cheques. \a date
+/// is printed as given. Returns false when any device operation failed;
+/// printing goes on past a failure.
+bool PrintTestPage(PrintDevice &device, const TestPagePositions &positions,
+                   double originLeft, double originTop, bool printComma, const QString &date);
+
+/// Every character followed by one blank, then the blanks at both ends
+/// removed: "1500" gives "1 5 0 0".
+QString SpaceDigits(const QString &text);
+
+/// The first two decimal digits of \a amount, cut, not rounded: 12,345
+/// gives "34", 1500,5 gives "50", 1500 gives "00".
+QString DecimalDigits(Currency amount);

@@ -1,0 +1,119 @@
+#include "frmselprinter.h"
+
+#include "printdevice.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+/// A green check mark, for styles that offer no OK icon.
+QIcon drawnCheckMark()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0, 128, 0), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(QPolygonF({{6, 17}, {13, 24}, {26, 8}}));
+    return QIcon(pixmap);
+}
+} // namespace
+
+frmSelPrinter::frmSelPrinter(PrintDevice &device, QWidget *parent)
+    : QDialog(parent)
+    , m_device(device)
+    , m_list(new QListWidget(this))
+    , m_ok(new QPushButton(this))
+    , m_cancel(new QPushButton(tr("&Annulla"), this))
+{
+    setObjectName(QStringLiteral("frmSelPrinter"));
+    setWindowTitle(QStringLiteral("Selezione Stampante"));
+    setModal(true);
+
+    m_list->setObjectName(QStringLiteral("LstPrn"));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_ok->setObjectName(QStringLiteral("OK"));
+    m_cancel->setObjectName(QStringLiteral("Annulla"));
+
+    QIcon okIcon = style()->standardIcon(QStyle::SP_DialogOkButton, nullptr, this);
+    if (okIcon.isNull())
+        okIcon = drawnCheckMark();
+    m_ok->setIcon(okIcon);
+    m_ok->setIconSize(QSize(24, 24));
+    m_ok->setAccessibleName(QStringLiteral("OK"));
+    m_ok->setDefault(true);
+    m_cancel->setAutoDefault(false);
+    // One size for both, so the picture button does not stand out of the row.
+    const QSize buttonSize = m_ok->sizeHint().expandedTo(m_cancel->sizeHint());
+    m_ok->setMinimumSize(buttonSize);
+    m_cancel->setMinimumSize(buttonSize);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(buttons);
+
+    int count = 0;
+    m_device.printerCount(count);
+    for (int i = 0; i < count; ++i) {
+        QString name;
+        // A printer whose name cannot be read cannot be chosen by name.
+        if (m_device.printerName(i, name))
+            m_list->addItem(name);
+    }
+    if (m_list->count() > 0)
+        m_list->setCurrentRow(0);
+    else
+        m_ok->setEnabled(false);
+
+    connect(m_ok, &QPushButton::clicked, this, &frmSelPrinter::confirm);
+    connect(m_cancel, &QPushButton::clicked, this, &frmSelPrinter::cancel);
+    // A double-click picks the printer and confirms at once, as OK would.
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] {
+        if (m_ok->isEnabled())
+            m_ok->click();
+    });
+}
+
+void frmSelPrinter::keyPressEvent(QKeyEvent *event)
+{
+    // QDialog turns Esc into the same reject() as the close box, but only
+    // Esc means Annulla: the close box lets the caller print anyway.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_cancel->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmSelPrinter::confirm()
+{
+    const QList<QListWidgetItem *> selected = m_list->selectedItems();
+    const QString chosen = selected.isEmpty() ? QString() : selected.first()->text();
+    int count = 0;
+    m_device.printerCount(count);
+    for (int i = 0; i < count; ++i) {
+        QString name;
+        // Duplicate names are possible; the first one wins.
+        if (m_device.printerName(i, name) && name == chosen) {
+            m_device.makeCurrent(i);
+            break;
+        }
+    }
+    m_printCancelled = false;
+    accept();
+}
+
+void frmSelPrinter::cancel()
+{
+    m_printCancelled = true;
+    reject();
+}
