@@ -1,2 +1,25 @@
 #pragma once
-// Combo box drop-down and prefix selection: written with the auto-completion.
+
+#include <QString>
+
+class QComboBox;
+
+// The two things auto-completion asks of a combo box's list: drop it down,
+// and pick the first item that begins with some text.
+
+/// Opens the drop-down list if it is not open yet. While it is open the
+/// typing keys (characters, Backspace, Enter, the editing keys) still reach
+/// the combo box itself, as they would with the list closed; only the keys
+/// that move in the list or close it (arrows, page keys, Escape, F4) stay
+/// with the list.
+void showDropDown(QComboBox &combo);
+
+/// Closes the drop-down list if it is open.
+void hideDropDown(QComboBox &combo);
+
+/// Finds the first item, in list order, whose text begins with prefix,
+/// ignoring case (À matches à). If there is one, makes it the current item,
+/// puts its full text into the edit field and returns its row; otherwise
+/// returns -1 and changes nothing. Fast on long lists: the lookup keeps a
+/// sorted copy of the list on the combo box, rebuilt after the list changes.
+int selectString(QComboBox &combo, const QString &prefix);
