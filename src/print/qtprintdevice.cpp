@@ -67,10 +67,9 @@ bool QtPrintDevice::setOrientation(int code)
 {
     if (code != Portrait && code != Landscape)
         return false;
+    // Applied when the job begins, so it may come after fonts and measures;
+    // a page already begun keeps its shape.
     m_orientation = code == Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-    // A page already begun keeps its shape; the next job gets the new one.
-    if (m_printer && !m_painter)
-        m_printer->setPageOrientation(m_orientation);
     return true;
 }
 
@@ -173,7 +172,6 @@ QPrinter *QtPrintDevice::printer()
     // Positions are measured from the paper's corner, not from the corner
     // of the driver's printable area.
     m_printer->setFullPage(true);
-    m_printer->setPageOrientation(m_orientation);
     return m_printer.get();
 }
 

@@ -36,6 +36,7 @@ public:
 
     bool printerCount(int &count) override;
     bool printerName(int index, QString &deviceName) override;
+    /// Fails while a page is being printed.
     bool makeCurrent(int index) override;
 
     bool setOrientation(int code) override;
