@@ -1,7 +1,13 @@
 #include "frminput.h"
 
+#include "amountinwords.h"
 #include "appstate.h"
+#include "autocompletekeyfilter.h"
+#include "beneficiaryarchive.h"
+#include "chequeprint.h"
+#include "currency.h"
 #include "folders.h"
+#include "frmselprinter.h"
 #include "layoutfile.h"
 #include "messageboxes.h"
 #include "pictures.h"
@@ -70,7 +76,7 @@ void setFieldBackground(QWidget *widget, const QColor &colour)
 } // namespace
 
 FrmInput::FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &messages,
-                   UrlOpener &urls, QWidget *parent)
+                   UrlOpener &urls, PrintDevice &printer, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint)
@@ -78,6 +84,7 @@ FrmInput::FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &mes
     , m_dataFolder(dataFolder)
     , m_messages(messages)
     , m_urls(urls)
+    , m_printer(printer)
 {
     setObjectName(QStringLiteral("FrmInput"));
     setWindowTitle(QStringLiteral("Brentola - Quendra"));
@@ -85,6 +92,10 @@ FrmInput::FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &mes
     setFixedSize(twips(7590), twips(3600));
     createControls();
     setTabOrderOfFields();
+    connect(IMPORTO, &QLineEdit::textChanged, this, &FrmInput::refreshAmountInWords);
+    connect(AddBEN, &QPushButton::clicked, this, [this] { SaveBeneficiario(false); });
+    connect(DelBEN, &QPushButton::clicked, this, &FrmInput::deleteBeneficiary);
+    connect(StampaAssegno, &QPushButton::clicked, this, &FrmInput::printCheque);
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (QWidget *control = fieldOf(now))
@@ -141,6 +152,7 @@ void FrmInput::createControls()
     IMPORTO_ABC = lineEdit("IMPORTO_ABC", twipsRect(1215, 540, 6255, 360));
     setTextColour(IMPORTO_ABC, Qt::blue);
     BENEFICIARIO = combo("BENEFICIARIO", twipsRect(1215, 990, 4875, 360), true);
+    new AutoCompleteKeyFilter(*BENEFICIARIO); // owned by the combo box
     BANCA = combo("BANCA", twipsRect(1215, 1440, 4290, 360), false);
     NumCC = lineEdit("NumCC", twipsRect(6020, 1440, 1455, 360));
 
@@ -234,8 +246,7 @@ void FrmInput::createControls()
 
     m_highlightable = {LUOGO, GGMMAAAA, IMPORTO, IMPORTO_ABC, BENEFICIARIO, BANCA, NumCC};
     for (QWidget *w : {static_cast<QWidget *>(LUOGO), static_cast<QWidget *>(GGMMAAAA),
-                       static_cast<QWidget *>(IMPORTO), static_cast<QWidget *>(BENEFICIARIO),
-                       static_cast<QWidget *>(BANCA)})
+                       static_cast<QWidget *>(IMPORTO), static_cast<QWidget *>(BANCA)})
         w->installEventFilter(this);
     for (QWidget *w : m_highlightable)
         setFieldBackground(w, palette().color(QPalette::Base));
@@ -310,18 +321,118 @@ void FrmInput::bankSelectionRule()
 
 void FrmInput::loadBeneficiaries()
 {
-    QStringList lines;
-    if (!TextFile::readLines(m_state.DataFolder + QLatin1String("/Beneficiari.ini"), &lines))
-        return;
-    QStringList names;
-    for (const QString &line : std::as_const(lines)) {
-        if (!line.trimmed().isEmpty())
-            names.append(line);
-    }
-    BENEFICIARIO->addItems(names);
+    BENEFICIARIO->addItems(BeneficiaryArchive::read(BeneficiaryArchive::fileName(m_state.DataFolder)));
     // Filling the list must not put a name into the field.
     BENEFICIARIO->setCurrentIndex(-1);
     BENEFICIARIO->clearEditText();
+}
+
+int FrmInput::beneficiaryIndex(const QString &name) const
+{
+    return BENEFICIARIO->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+void FrmInput::SaveBeneficiario(bool silentMode)
+{
+    const QString name = BENEFICIARIO->currentText().trimmed();
+    if (name.isEmpty()) {
+        if (!silentMode) {
+            m_messages.notify(QStringLiteral("Occorre digitare un Beneficiario."),
+                              MessageBoxes::Icon::Critical);
+            BENEFICIARIO->setFocus();
+        }
+        return;
+    }
+    if (beneficiaryIndex(name) >= 0) {
+        if (!silentMode)
+            m_messages.notify(QStringLiteral("Beneficiario già presente."), MessageBoxes::Icon::Exclamation);
+        return;
+    }
+    // The archive is 8-bit text: a name it cannot hold would come back
+    // garbled at the next start, so it is not offered at all.
+    const QString unstorable = BeneficiaryArchive::unstorableCharacters(name);
+    if (!unstorable.isEmpty()) {
+        m_messages.notify(QStringLiteral("Il Beneficiario «") + name
+                              + QStringLiteral("» contiene caratteri che l'archivio dei Beneficiari "
+                                               "non può conservare (")
+                              + unstorable + QStringLiteral(") e non viene salvato."),
+                          MessageBoxes::Icon::Exclamation);
+        return;
+    }
+    const auto answer = m_messages.question(QStringLiteral("Si desidera aggiungere «") + name
+                                                + QStringLiteral("» all'archivio dei Beneficiari?"),
+                                            MessageBoxes::Icon::Exclamation, MessageBoxes::Answer::Yes);
+    if (answer != MessageBoxes::Answer::Yes)
+        return;
+    BeneficiaryArchive::append(BeneficiaryArchive::fileName(m_state.DataFolder), name);
+    const QString typed = BENEFICIARIO->currentText();
+    BENEFICIARIO->addItem(name);
+    // Adding the first item would otherwise replace what the field shows.
+    BENEFICIARIO->setEditText(typed);
+}
+
+void FrmInput::deleteBeneficiary()
+{
+    const QString name = BENEFICIARIO->currentText().trimmed();
+    if (name.isEmpty())
+        return;
+    const int index = beneficiaryIndex(name);
+    if (index < 0) {
+        BENEFICIARIO->clearEditText();
+        return;
+    }
+    const auto answer = m_messages.question(QStringLiteral("Si desidera ELIMINARE «") + name
+                                                + QStringLiteral("» all'archivio dei Beneficiari?"),
+                                            MessageBoxes::Icon::Critical, MessageBoxes::Answer::No);
+    if (answer != MessageBoxes::Answer::Yes)
+        return;
+    BENEFICIARIO->removeItem(index);
+    BENEFICIARIO->setCurrentIndex(-1);
+    BENEFICIARIO->clearEditText();
+    QStringList names;
+    names.reserve(BENEFICIARIO->count());
+    for (int i = 0; i < BENEFICIARIO->count(); ++i)
+        names.append(BENEFICIARIO->itemText(i));
+    BeneficiaryArchive::rewrite(BeneficiaryArchive::fileName(m_state.DataFolder), names);
+}
+
+void FrmInput::printCheque()
+{
+    const bool nothingToPrint = LUOGO->text().trimmed().isEmpty() && GGMMAAAA->text().trimmed().isEmpty()
+        && IMPORTO->text().trimmed().isEmpty() && BENEFICIARIO->currentText().trimmed().isEmpty()
+        && NumCC->text().trimmed().isEmpty();
+    if (nothingToPrint) {
+        m_messages.notify(QStringLiteral("Occorre inserire almeno un dato per poter stampare."),
+                          MessageBoxes::Icon::Critical);
+        return;
+    }
+
+    SaveBeneficiario(true);
+
+    // The layout is read afresh: a calibration since the last print counts.
+    const QString layoutFile = LayoutFile::fileName(m_state.DataFolder, m_state.IDbanca);
+    QString scratch;
+    LayoutFile::LoadLayout(layoutFile, m_state.layout, scratch, scratch);
+
+    frmSelPrinter selection(m_printer, this);
+    selection.exec();
+    m_state.PrintCancelled = selection.printCancelled();
+    if (m_state.PrintCancelled)
+        return;
+
+    // Rewriting the file also makes this bank the one used last, which the
+    // next start selects again.
+    TextFile::writeLines(layoutFile, LayoutFile::lines(LUOGO->text().trimmed(), m_state.layout,
+                                                       NumCC->text().trimmed()));
+
+    ChequeFields fields;
+    fields.LUOGO = LUOGO->text();
+    fields.GGMMAAAA = GGMMAAAA->text();
+    fields.IMPORTO = IMPORTO->text();
+    fields.IMPORTO_ABC = IMPORTO_ABC->text();
+    fields.BENEFICIARIO = BENEFICIARIO->currentText();
+    fields.NumCC = NumCC->text();
+    PrintChequePage(m_printer, m_state.layout, fields);
 }
 
 void FrmInput::writeDefaultLayoutIfMissing()
@@ -346,6 +457,39 @@ void FrmInput::showEvent(QShowEvent *event)
     }
 }
 
+bool FrmInput::amountKeyRefused(QKeyEvent *key)
+{
+    // Keys that type nothing (arrows, Delete, Home) and focus keys are not
+    // characters: they work as in any field.
+    if (key->text().isEmpty() || key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab
+        || key->key() == Qt::Key_Backtab)
+        return false;
+    QChar c = key->text().at(0);
+    if (c == QLatin1Char('.')) {
+        // The keypad's point and the full stop both mean the decimal comma.
+        if (IMPORTO->text().contains(QLatin1Char(',')))
+            return true;
+        IMPORTO->insert(QStringLiteral(","));
+        return true;
+    }
+    if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('\b'))
+        return false;
+    if (c == QLatin1Char(','))
+        return IMPORTO->text().contains(QLatin1Char(','));
+    return true;
+}
+
+void FrmInput::refreshAmountInWords()
+{
+    IMPORTO_ABC->clear();
+    if (IMPORTO->text().isEmpty())
+        return;
+    // Text the key rule could not keep out (a lone comma, a paste) has no
+    // words rather than wrong ones.
+    if (const auto amount = Currency::fromText(IMPORTO->text()))
+        IMPORTO_ABC->setText(AmountInWords(*amount));
+}
+
 bool FrmInput::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
@@ -357,6 +501,8 @@ bool FrmInput::eventFilter(QObject *watched, QEvent *event)
         // A bank is chosen from the list only: no typed character reaches it.
         return !key->text().isEmpty() && key->text().at(0).isPrint();
     }
+    if (watched == IMPORTO && !enter && amountKeyRefused(key))
+        return true;
     if (enter) {
         if (watched == LUOGO) {
             GGMMAAAA->setFocus(Qt::TabFocusReason);

@@ -4,9 +4,11 @@
 
 struct AppState;
 class MessageBoxes;
+class PrintDevice;
 class UrlOpener;
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,7 +24,7 @@ class FrmInput : public QWidget
 public:
     /// dataFolder: where the data folder should be; load() creates it.
     FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &messages, UrlOpener &urls,
-             QWidget *parent = nullptr);
+             PrintDevice &printer, QWidget *parent = nullptr);
 
     /// Runs the start-up sequence. Returns false when the data folder
     /// cannot be created: the user has been told and the program must end.
@@ -31,6 +33,16 @@ public:
     /// Yellow for the focused text or combo box, the window colour for the
     /// others; a button taking the focus only clears the highlight.
     void CtlFocus(QWidget *control);
+
+    /// Offers the name in BENEFICIARIO for the payee archive. silentMode
+    /// keeps quiet about an empty name and one already stored; the question
+    /// whether to add a new name is asked either way.
+    void SaveBeneficiario(bool silentMode);
+
+    /// The print button: checks the fields, offers a new payee for the
+    /// archive, lets the user choose the printer, remembers place and
+    /// account number in the bank's layout file and prints the cheque.
+    void printCheque();
 
     /// Twips, as the window was designed, to logical pixels.
     static constexpr int twips(int value) { return value / 15; }
@@ -75,12 +87,17 @@ private:
     void loadBeneficiaries();
     void writeDefaultLayoutIfMissing();
     void bankSelectionRule();
+    bool amountKeyRefused(QKeyEvent *key);
+    int beneficiaryIndex(const QString &name) const;
+    void deleteBeneficiary();
+    void refreshAmountInWords();
     QWidget *fieldOf(QWidget *focused) const;
 
     AppState &m_state;
     const QString m_dataFolder;
     MessageBoxes &m_messages;
     UrlOpener &m_urls;
+    PrintDevice &m_printer;
     QList<QWidget *> m_highlightable;
     bool m_centred = false;
 };

@@ -2,6 +2,7 @@
 #include "folders.h"
 #include "frminput.h"
 #include "qtmessageboxes.h"
+#include "qtprintdevice.h"
 #include "qturlopener.h"
 
 #include <QApplication>
@@ -36,7 +37,8 @@ int main(int argc, char *argv[])
     AppState state;
     QtMessageBoxes messages;
     QtUrlOpener urls;
-    FrmInput window(state, dataFolder, messages, urls);
+    QtPrintDevice printer;
+    FrmInput window(state, dataFolder, messages, urls, printer);
     if (!window.load())
         return 1;
     window.show();

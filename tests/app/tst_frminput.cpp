@@ -1,6 +1,7 @@
 #include "appstate.h"
 #include "fakemessageboxes.h"
 #include "frminput.h"
+#include "recordingprintdevice.h"
 #include "layoutfile.h"
 
 #include <QComboBox>
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QClipboard>
+#include <QSignalSpy>
 #include <QTimer>
 
 namespace {
@@ -64,6 +67,13 @@ private Q_SLOTS:
     void focusHighlight();
     void tabOrder();
     void bancaRefusesTyping();
+    void amountTypedWithWords();
+    void amountKeysRefused_data();
+    void amountKeysRefused();
+    void unconvertibleAmountHasNoWords_data();
+    void unconvertibleAmountHasNoWords();
+    void enterWalksTheFields();
+    void beneficiaryCompletesFromList();
 };
 
 void TestFrmInput::controlGeometry_data()
@@ -104,8 +114,9 @@ void TestFrmInput::controlGeometry()
     AppState state;
     FakeMessageBoxes messages;
     FakeUrlOpener urls;
+    RecordingPrintDevice printer;
     QTemporaryDir dir;
-    FrmInput window(state, dir.filePath(QStringLiteral("Quendra")), messages, urls);
+    FrmInput window(state, dir.filePath(QStringLiteral("Quendra")), messages, urls, printer);
     auto control = window.findChild<QWidget *>(name);
     QVERIFY(control);
     QCOMPARE(control->geometry(), pixels);
@@ -116,8 +127,9 @@ void TestFrmInput::windowAndCaptions()
     AppState state;
     FakeMessageBoxes messages;
     FakeUrlOpener urls;
+    RecordingPrintDevice printer;
     QTemporaryDir dir;
-    FrmInput window(state, dir.filePath(QStringLiteral("Quendra")), messages, urls);
+    FrmInput window(state, dir.filePath(QStringLiteral("Quendra")), messages, urls, printer);
     QCOMPARE(window.windowTitle(), QStringLiteral("Brentola - Quendra"));
     QCOMPARE(window.minimumSize(), QSize(506, 240));
     QCOMPARE(window.maximumSize(), QSize(506, 240));
@@ -174,7 +186,8 @@ void TestFrmInput::firstStartWritesDefaultLayout()
     AppState state;
     FakeMessageBoxes messages;
     FakeUrlOpener urls;
-    FrmInput window(state, folder, messages, urls);
+    RecordingPrintDevice printer;
+    FrmInput window(state, folder, messages, urls, printer);
     QVERIFY(window.load());
 
     QVERIFY(messages.asked.isEmpty());
@@ -213,7 +226,8 @@ void TestFrmInput::secondStartWritesNothing()
     AppState state;
     FakeMessageBoxes messages;
     FakeUrlOpener urls;
-    FrmInput window(state, folder, messages, urls);
+    RecordingPrintDevice printer;
+    FrmInput window(state, folder, messages, urls, printer);
     QVERIFY(window.load());
 
     QCOMPARE(readAll(ini), layout);
@@ -239,7 +253,8 @@ void TestFrmInput::uncreatableDataFolderEndsStartup()
     AppState state;
     FakeMessageBoxes messages;
     FakeUrlOpener urls;
-    FrmInput window(state, dir.filePath(QStringLiteral("share/Quendra")), messages, urls);
+    RecordingPrintDevice printer;
+    FrmInput window(state, dir.filePath(QStringLiteral("share/Quendra")), messages, urls, printer);
     QVERIFY(!window.load());
 
     QCOMPARE(messages.asked.size(), 1);
@@ -264,7 +279,8 @@ void TestFrmInput::beneficiariesLoadedSkippingBlankLines()
     AppState state;
     FakeMessageBoxes messages;
     FakeUrlOpener urls;
-    FrmInput window(state, folder, messages, urls);
+    RecordingPrintDevice printer;
+    FrmInput window(state, folder, messages, urls, printer);
     QVERIFY(window.load());
     QStringList items;
     for (int i = 0; i < window.BENEFICIARIO->count(); ++i)
@@ -279,7 +295,8 @@ void TestFrmInput::focusHighlight()
     AppState state;
     FakeMessageBoxes messages;
     FakeUrlOpener urls;
-    FrmInput window(state, dir.filePath(QStringLiteral("Quendra")), messages, urls);
+    RecordingPrintDevice printer;
+    FrmInput window(state, dir.filePath(QStringLiteral("Quendra")), messages, urls, printer);
     QVERIFY(window.load());
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -314,7 +331,8 @@ void TestFrmInput::tabOrder()
     AppState state;
     FakeMessageBoxes messages;
     FakeUrlOpener urls;
-    FrmInput window(state, dir.filePath(QStringLiteral("Quendra")), messages, urls);
+    RecordingPrintDevice printer;
+    FrmInput window(state, dir.filePath(QStringLiteral("Quendra")), messages, urls, printer);
     QVERIFY(window.load());
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -338,7 +356,8 @@ void TestFrmInput::bancaRefusesTyping()
     AppState state;
     FakeMessageBoxes messages;
     FakeUrlOpener urls;
-    FrmInput window(state, dir.filePath(QStringLiteral("Quendra")), messages, urls);
+    RecordingPrintDevice printer;
+    FrmInput window(state, dir.filePath(QStringLiteral("Quendra")), messages, urls, printer);
     QVERIFY(window.load());
     window.BANCA->addItem(QStringLiteral("Banca Alfa / 111"), 1);
     window.BANCA->addItem(QStringLiteral("Banca Beta / 222"), 2);
@@ -351,6 +370,153 @@ void TestFrmInput::bancaRefusesTyping()
     QCOMPARE(window.BANCA->currentIndex(), 0);
     QTest::keyClick(window.BANCA, Qt::Key_Down);
     QCOMPARE(window.BANCA->currentIndex(), 1);
+}
+
+// A shown window with its data folder in a temporary directory.
+struct ShownWindow
+{
+    QTemporaryDir dir;
+    AppState state;
+    FakeMessageBoxes messages;
+    FakeUrlOpener urls;
+    RecordingPrintDevice printer;
+    FrmInput window{state, dir.filePath(QStringLiteral("Quendra")), messages, urls, printer};
+
+    bool show()
+    {
+        if (!window.load())
+            return false;
+        window.show();
+        return QTest::qWaitForWindowActive(&window);
+    }
+};
+
+void TestFrmInput::amountTypedWithWords()
+{
+    ShownWindow w;
+    QVERIFY(w.show());
+    w.window.IMPORTO->setFocus();
+    QSignalSpy rewrites(w.window.IMPORTO_ABC, &QLineEdit::textChanged);
+
+    const QList<QPair<char, QString>> steps = {
+        {'1', "UNO / 00"}, {'2', "DODICI / 00"}, {'.', "DODICI / 00"},
+        {'5', "DODICI / 50"}, {'0', "DODICI / 50"},
+    };
+    for (const auto &[key, words] : steps) {
+        const auto before = rewrites.count();
+        QTest::keyClick(w.window.IMPORTO, key);
+        QCOMPARE(w.window.IMPORTO_ABC->text(), words);
+        QVERIFY2(rewrites.count() > before, "the words are rewritten at every keystroke");
+    }
+    QCOMPARE(w.window.IMPORTO->text(), QStringLiteral("12,50"));
+
+    QTest::keyClick(w.window.IMPORTO, Qt::Key_Backspace);
+    QCOMPARE(w.window.IMPORTO->text(), QStringLiteral("12,5"));
+    QTest::keyClick(w.window.IMPORTO, Qt::Key_Home);
+    QTest::keyClick(w.window.IMPORTO, Qt::Key_Delete);
+    QCOMPARE(w.window.IMPORTO->text(), QStringLiteral("2,5"));
+    QCOMPARE(w.window.IMPORTO_ABC->text(), QStringLiteral("DUE / 50"));
+    w.window.IMPORTO->selectAll();
+    QTest::keyClick(w.window.IMPORTO, Qt::Key_Backspace);
+    QVERIFY(w.window.IMPORTO->text().isEmpty());
+    QVERIFY(w.window.IMPORTO_ABC->text().isEmpty());
+}
+
+void TestFrmInput::amountKeysRefused_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("after");
+    const int none = Qt::NoModifier;
+    QTest::newRow("second comma") << "12,5" << int(Qt::Key_Comma) << none << "12,5";
+    QTest::newRow("full stop after a comma") << "12,5" << int(Qt::Key_Period) << none << "12,5";
+    QTest::newRow("letter") << "12" << int(Qt::Key_A) << none << "12";
+    QTest::newRow("space") << "12" << int(Qt::Key_Space) << none << "12";
+    QTest::newRow("minus") << "12" << int(Qt::Key_Minus) << none << "12";
+    QTest::newRow("plus") << "12" << int(Qt::Key_Plus) << none << "12";
+    QTest::newRow("paste shortcut") << "12" << int(Qt::Key_V) << int(Qt::ControlModifier) << "12";
+    QTest::newRow("first comma accepted") << "12" << int(Qt::Key_Comma) << none << "12,";
+    QTest::newRow("full stop becomes comma") << "12" << int(Qt::Key_Period) << none << "12,";
+    QTest::newRow("comma may come first") << "" << int(Qt::Key_Comma) << none << ",";
+}
+
+void TestFrmInput::amountKeysRefused()
+{
+    QFETCH(QString, start);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, after);
+    ShownWindow w;
+    QVERIFY(w.show());
+    QGuiApplication::clipboard()->setText(QStringLiteral("999"));
+    w.window.IMPORTO->setFocus();
+    w.window.IMPORTO->setText(start);
+    QTest::keyClick(w.window.IMPORTO, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(w.window.IMPORTO->text(), after);
+}
+
+void TestFrmInput::unconvertibleAmountHasNoWords_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("lone comma") << ",";
+    QTest::newRow("pasted letters") << "12abc";
+    QTest::newRow("more digits than an amount holds") << "99999999999999999999";
+    QTest::newRow("a thousand billions has no name") << "1000000000000";
+}
+
+void TestFrmInput::unconvertibleAmountHasNoWords()
+{
+    QFETCH(QString, text);
+    ShownWindow w;
+    QVERIFY(w.show());
+    w.window.IMPORTO->setText(QStringLiteral("5"));
+    QCOMPARE(w.window.IMPORTO_ABC->text(), QStringLiteral("CINQUE / 00"));
+    w.window.IMPORTO->setText(text);
+    QVERIFY(w.window.IMPORTO_ABC->text().isEmpty());
+}
+
+void TestFrmInput::enterWalksTheFields()
+{
+    ShownWindow w;
+    QVERIFY(w.show());
+    FrmInput &f = w.window;
+    QTRY_COMPARE(QApplication::focusWidget(), f.LUOGO);
+    QTest::keyClicks(f.LUOGO, QStringLiteral("Castelrovo"));
+    QTest::keyClick(f.LUOGO, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), f.GGMMAAAA);
+    QVERIFY(isYellow(f.GGMMAAAA));
+    QVERIFY(!isYellow(f.LUOGO));
+    QTest::keyClicks(f.GGMMAAAA, QStringLiteral("05/12/2026"));
+    QTest::keyClick(f.GGMMAAAA, Qt::Key_Enter, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), f.IMPORTO);
+    QVERIFY(isYellow(f.IMPORTO));
+    QVERIFY(!isYellow(f.GGMMAAAA));
+    QTest::keyClicks(f.IMPORTO, QStringLiteral("1500"));
+    QTest::keyClick(f.IMPORTO, Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(f.BENEFICIARIO->hasFocus() || f.BENEFICIARIO->lineEdit()->hasFocus());
+    QVERIFY(isYellow(f.BENEFICIARIO));
+    QVERIFY(!isYellow(f.IMPORTO));
+    QCOMPARE(f.LUOGO->text(), QStringLiteral("Castelrovo"));
+    QCOMPARE(f.GGMMAAAA->text(), QStringLiteral("05/12/2026"));
+    QCOMPARE(f.IMPORTO->text(), QStringLiteral("1500"));
+    QCOMPARE(f.IMPORTO_ABC->text(), QStringLiteral("MILLECINQUECENTO / 00"));
+}
+
+void TestFrmInput::beneficiaryCompletesFromList()
+{
+    ShownWindow w;
+    QVERIFY(QDir().mkpath(w.dir.filePath(QStringLiteral("Quendra"))));
+    writeFile(w.dir.filePath(QStringLiteral("Quendra/Beneficiari.ini")), "ROSSI MARIO\r\nROSSINI LUCA\r\n");
+    QVERIFY(w.show());
+    QComboBox *b = w.window.BENEFICIARIO;
+    b->setFocus();
+    QTest::keyClicks(b, QStringLiteral("rossin"));
+    QCOMPARE(b->currentText(), QStringLiteral("ROSSINI LUCA"));
+    QCOMPARE(b->lineEdit()->selectedText(), QStringLiteral("I LUCA"));
+    QTest::keyClick(b, Qt::Key_Return);
+    QCOMPARE(b->currentText(), QStringLiteral("ROSSINI LUCA"));
+    QCOMPARE(b->count(), 2);
 }
 
 QTEST_MAIN(TestFrmInput)
