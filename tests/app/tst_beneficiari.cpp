@@ -1,56 +1,31 @@
-#include "appstate.h"
-#include "fakemessageboxes.h"
-#include "frminput.h"
-#include "recordingprintdevice.h"
+#include "windowfixture.h"
 
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QRegularExpression>
 
 using Answer = MessageBoxes::Answer;
 using Icon = MessageBoxes::Icon;
+using Request = MessageBoxes::Request;
 
 namespace {
 
-struct Window
+Request addQuestion(const QString &name)
 {
-    explicit Window(const QByteArray &archive = QByteArray(), bool withFile = false)
-    {
-        QDir().mkpath(folder());
-        if (withFile) {
-            QFile f(file());
-            if (f.open(QIODevice::WriteOnly))
-                f.write(archive);
-        }
-        loaded = window.load();
-    }
-    QString folder() const { return dir.filePath(QStringLiteral("Quendra")); }
-    QString file() const { return folder() + QLatin1String("/Beneficiari.ini"); }
-    QByteArray bytes() const
-    {
-        QFile f(file());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    QStringList items() const
-    {
-        QStringList list;
-        for (int i = 0; i < window.BENEFICIARIO->count(); ++i)
-            list.append(window.BENEFICIARIO->itemText(i));
-        return list;
-    }
+    return {QStringLiteral("Si desidera aggiungere «") + name + QStringLiteral("» all'archivio dei Beneficiari?"),
+            QStringLiteral("ATTENZIONE"), Icon::Exclamation, MessageBoxes::Buttons::YesNo, Answer::Yes};
+}
 
-    QTemporaryDir dir;
-    AppState state;
-    FakeMessageBoxes messages;
-    FakeUrlOpener urls;
-    RecordingPrintDevice printer;
-    FrmInput window{state, folder(), messages, urls, printer};
-    bool loaded = false;
-};
+Request deleteQuestion(const QString &name)
+{
+    return {QStringLiteral("Si desidera ELIMINARE «") + name + QStringLiteral("» all'archivio dei Beneficiari?"),
+            QStringLiteral("ATTENZIONE"), Icon::Critical, MessageBoxes::Buttons::YesNo, Answer::No};
+}
+
+Request notice(const QString &text, Icon icon)
+{
+    return {text, QStringLiteral("Quendra"), icon, MessageBoxes::Buttons::Ok, Answer::Ok};
+}
 
 } // namespace
 
@@ -61,10 +36,8 @@ class TestBeneficiari : public QObject
 private Q_SLOTS:
     void add_data();
     void add();
-    void emptyNameIsReported_data();
-    void emptyNameIsReported();
-    void silentModeStillAsksForNewNames();
-    void unstorableNameIsRefused();
+    void emptyNameKeepsFocusInTheField();
+    void silentModeOnlyAsksForNewNames();
     void remove_data();
     void remove();
     void accentedArchiveRoundTrips();
@@ -75,27 +48,29 @@ void TestBeneficiari::add_data()
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("question");
+    QTest::addColumn<QList<Request>>("asked");
     QTest::addColumn<QByteArray>("after");
-    QTest::addColumn<QStringList>("items");
 
-    const QString none;
     QTest::newRow("first name creates the file")
-        << QByteArray() << "ROSSI MARIO" << int(Answer::Yes)
-        << "Si desidera aggiungere «ROSSI MARIO» all'archivio dei Beneficiari?"
-        << QByteArray("ROSSI MARIO\r\n") << QStringList{"ROSSI MARIO"};
+        << QByteArray("<none>") << "ROSSI MARIO" << int(Answer::Yes) << QList<Request>{addQuestion("ROSSI MARIO")}
+        << QByteArray("ROSSI MARIO\r\n");
     QTest::newRow("blanks around are trimmed")
         << QByteArray("ROSSI MARIO\r\n") << "   BIANCHI LUCA  " << int(Answer::Yes)
-        << "Si desidera aggiungere «BIANCHI LUCA» all'archivio dei Beneficiari?"
-        << QByteArray("ROSSI MARIO\r\nBIANCHI LUCA\r\n") << QStringList{"ROSSI MARIO", "BIANCHI LUCA"};
+        << QList<Request>{addQuestion("BIANCHI LUCA")} << QByteArray("ROSSI MARIO\r\nBIANCHI LUCA\r\n");
     QTest::newRow("case differs: a new name")
         << QByteArray("ROSSI MARIO\r\n") << "Rossi Mario" << int(Answer::Yes)
-        << "Si desidera aggiungere «Rossi Mario» all'archivio dei Beneficiari?"
-        << QByteArray("ROSSI MARIO\r\nRossi Mario\r\n") << QStringList{"ROSSI MARIO", "Rossi Mario"};
+        << QList<Request>{addQuestion("Rossi Mario")} << QByteArray("ROSSI MARIO\r\nRossi Mario\r\n");
     QTest::newRow("answer No stores nothing")
         << QByteArray("ROSSI MARIO\r\n") << "VERDI ANNA" << int(Answer::No)
-        << "Si desidera aggiungere «VERDI ANNA» all'archivio dei Beneficiari?"
-        << QByteArray("ROSSI MARIO\r\n") << QStringList{"ROSSI MARIO"};
+        << QList<Request>{addQuestion("VERDI ANNA")} << QByteArray("ROSSI MARIO\r\n");
+    QTest::newRow("already present")
+        << QByteArray("ROSSI MARIO\r\n") << " ROSSI MARIO" << int(Answer::Yes)
+        << QList<Request>{notice("Beneficiario già presente.", Icon::Exclamation)} << QByteArray("ROSSI MARIO\r\n");
+    QTest::newRow("name the archive cannot hold")
+        << QByteArray("ROSSI MARIO\r\n") << "Łukasz Wiśniewski" << int(Answer::Yes)
+        << QList<Request>{notice("Il Beneficiario «Łukasz Wiśniewski» contiene caratteri che l'archivio dei "
+                                 "Beneficiari non può conservare (Łś) e non viene salvato.", Icon::Exclamation)}
+        << QByteArray("ROSSI MARIO\r\n");
 }
 
 void TestBeneficiari::add()
@@ -103,95 +78,47 @@ void TestBeneficiari::add()
     QFETCH(QByteArray, before);
     QFETCH(QString, typed);
     QFETCH(int, answer);
-    QFETCH(QString, question);
+    QFETCH(QList<Request>, asked);
     QFETCH(QByteArray, after);
-    QFETCH(QStringList, items);
 
-    Window w(before, !before.isEmpty());
-    QVERIFY(w.loaded);
+    WindowFixture w;
+    if (before != "<none>")
+        w.write("Beneficiari.ini", before);
+    QVERIFY(w.window.load());
     w.messages.answers = {Answer(answer)};
     w.window.BENEFICIARIO->setEditText(typed);
     QTest::mouseClick(w.window.AddBEN, Qt::LeftButton);
 
-    QCOMPARE(w.messages.asked.size(), 1);
-    const auto &box = w.messages.asked.first();
-    QCOMPARE(box.text, question);
-    QCOMPARE(box.title, QStringLiteral("ATTENZIONE"));
-    QCOMPARE(box.icon, Icon::Exclamation);
-    QCOMPARE(box.buttons, MessageBoxes::Buttons::YesNo);
-    QCOMPARE(w.bytes(), after.isEmpty() ? QByteArray("<missing>") : after);
-    QCOMPARE(w.items(), items);
+    QCOMPARE(w.messages.asked, asked);
+    QCOMPARE(w.bytes("Beneficiari.ini"), after);
+    QCOMPARE(w.payees(), QString::fromLatin1(after).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts));
     QCOMPARE(w.window.BENEFICIARIO->currentText(), typed);
-
-    // The same name again is already there.
-    if (Answer(answer) == Answer::Yes) {
-        w.messages.asked.clear();
-        QTest::mouseClick(w.window.AddBEN, Qt::LeftButton);
-        QCOMPARE(w.messages.asked.size(), 1);
-        QCOMPARE(w.messages.asked.first().text, QStringLiteral("Beneficiario già presente."));
-        QCOMPARE(w.messages.asked.first().title, QStringLiteral("Quendra"));
-        QCOMPARE(w.messages.asked.first().icon, Icon::Exclamation);
-        QCOMPARE(w.messages.asked.first().buttons, MessageBoxes::Buttons::Ok);
-        QCOMPARE(w.bytes(), after);
-    }
 }
 
-void TestBeneficiari::emptyNameIsReported_data()
+void TestBeneficiari::emptyNameKeepsFocusInTheField()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::newRow("empty") << "";
-    QTest::newRow("only blanks") << "    ";
-}
-
-void TestBeneficiari::emptyNameIsReported()
-{
-    QFETCH(QString, typed);
-    Window w;
-    QVERIFY(w.loaded);
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
-    w.window.BENEFICIARIO->setEditText(typed);
+    WindowFixture w;
+    QVERIFY(w.show());
+    w.window.BENEFICIARIO->setEditText(QStringLiteral("    "));
     w.window.AddBEN->setFocus();
     QTest::mouseClick(w.window.AddBEN, Qt::LeftButton);
-    QCOMPARE(w.messages.asked.size(), 1);
-    QCOMPARE(w.messages.asked.first().text, QStringLiteral("Occorre digitare un Beneficiario."));
-    QCOMPARE(w.messages.asked.first().icon, Icon::Critical);
-    QCOMPARE(w.messages.asked.first().title, QStringLiteral("Quendra"));
-    QTRY_VERIFY(w.window.BENEFICIARIO->hasFocus() || w.window.BENEFICIARIO->lineEdit()->hasFocus());
-    QCOMPARE(w.bytes(), QByteArray("<missing>"));
+    QCOMPARE(w.messages.asked, QList<Request>{notice("Occorre digitare un Beneficiario.", Icon::Critical)});
+    QTRY_VERIFY(w.window.BENEFICIARIO->isAncestorOf(QApplication::focusWidget())
+                || w.window.BENEFICIARIO->hasFocus());
+    QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("<missing>"));
 }
 
-void TestBeneficiari::silentModeStillAsksForNewNames()
+void TestBeneficiari::silentModeOnlyAsksForNewNames()
 {
-    Window w("ROSSI MARIO\r\n", true);
-    QVERIFY(w.loaded);
-    w.window.BENEFICIARIO->setEditText(QStringLiteral("ROSSI MARIO"));
-    w.window.SaveBeneficiario(true);
-    w.window.BENEFICIARIO->setEditText(QStringLiteral("  "));
-    w.window.SaveBeneficiario(true);
-    QVERIFY(w.messages.asked.isEmpty());
-    w.window.BENEFICIARIO->setEditText(QStringLiteral("NERI PAOLO"));
-    w.messages.answers = {Answer::Yes};
-    w.window.SaveBeneficiario(true);
-    QCOMPARE(w.messages.asked.size(), 1);
-    QCOMPARE(w.bytes(), QByteArray("ROSSI MARIO\r\nNERI PAOLO\r\n"));
-}
-
-void TestBeneficiari::unstorableNameIsRefused()
-{
-    Window w("ROSSI MARIO\r\n", true);
-    QVERIFY(w.loaded);
-    w.window.BENEFICIARIO->setEditText(QStringLiteral("Łukasz Wiśniewski"));
-    w.messages.answers = {Answer::Yes};
-    QTest::mouseClick(w.window.AddBEN, Qt::LeftButton);
-    QCOMPARE(w.messages.asked.size(), 1);
-    QCOMPARE(w.messages.asked.first().text,
-             QStringLiteral("Il Beneficiario «Łukasz Wiśniewski» contiene caratteri che l'archivio dei "
-                            "Beneficiari non può conservare (Łś) e non viene salvato."));
-    QCOMPARE(w.messages.asked.first().buttons, MessageBoxes::Buttons::Ok);
-    QCOMPARE(w.bytes(), QByteArray("ROSSI MARIO\r\n"));
-    QCOMPARE(w.items(), QStringList{"ROSSI MARIO"});
-    QCOMPARE(w.window.BENEFICIARIO->currentText(), QStringLiteral("Łukasz Wiśniewski"));
+    WindowFixture w(WindowFixture::Files{{"Beneficiari.ini", "ROSSI MARIO\r\n"}});
+    QVERIFY(w.window.load());
+    for (const char *name : {"ROSSI MARIO", "  ", "NERI PAOLO"}) {
+        w.window.BENEFICIARIO->setEditText(QLatin1String(name));
+        w.messages.answers = {Answer::Yes};
+        w.window.SaveBeneficiario(true);
+    }
+    QCOMPARE(w.messages.asked, QList<Request>{addQuestion("NERI PAOLO")});
+    QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("ROSSI MARIO\r\nNERI PAOLO\r\n"));
 }
 
 void TestBeneficiari::remove_data()
@@ -199,30 +126,25 @@ void TestBeneficiari::remove_data()
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QList<Request>>("asked");
     QTest::addColumn<QByteArray>("after");
-    QTest::addColumn<QStringList>("items");
     QTest::addColumn<QString>("fieldAfter");
 
     const QByteArray three = "ROSSI MARIO\r\n\r\nBIANCHI LUCA\r\n  \r\nVERDI ANNA\r\n";
     QTest::newRow("middle entry, empty lines dropped")
-        << three << " BIANCHI LUCA " << int(Answer::Yes) << true
-        << QByteArray("ROSSI MARIO\r\nVERDI ANNA\r\n") << QStringList{"ROSSI MARIO", "VERDI ANNA"} << "";
+        << three << " BIANCHI LUCA " << int(Answer::Yes) << QList<Request>{deleteQuestion("BIANCHI LUCA")}
+        << QByteArray("ROSSI MARIO\r\nVERDI ANNA\r\n") << "";
     QTest::newRow("answer No keeps everything")
-        << three << "BIANCHI LUCA" << int(Answer::No) << true << three
-        << QStringList{"ROSSI MARIO", "BIANCHI LUCA", "VERDI ANNA"} << "BIANCHI LUCA";
+        << three << "BIANCHI LUCA" << int(Answer::No) << QList<Request>{deleteQuestion("BIANCHI LUCA")} << three
+        << "BIANCHI LUCA";
     QTest::newRow("unknown name clears the field, asks nothing")
-        << three << "GIALLI" << int(Answer::Yes) << false << three
-        << QStringList{"ROSSI MARIO", "BIANCHI LUCA", "VERDI ANNA"} << "";
+        << three << "GIALLI" << int(Answer::Yes) << QList<Request>{} << three << "";
     QTest::newRow("case differs: not found")
-        << three << "verdi anna" << int(Answer::Yes) << false << three
-        << QStringList{"ROSSI MARIO", "BIANCHI LUCA", "VERDI ANNA"} << "";
-    QTest::newRow("empty field does nothing")
-        << three << "  " << int(Answer::Yes) << false << three
-        << QStringList{"ROSSI MARIO", "BIANCHI LUCA", "VERDI ANNA"} << "  ";
-    QTest::newRow("duplicate: the first goes, the file keeps the other")
-        << QByteArray("A\r\nB\r\nA\r\n") << "A" << int(Answer::Yes) << true
-        << QByteArray("B\r\nA\r\n") << QStringList{"B", "A"} << "";
+        << three << "verdi anna" << int(Answer::Yes) << QList<Request>{} << three << "";
+    QTest::newRow("empty field does nothing") << three << "  " << int(Answer::Yes) << QList<Request>{} << three << "  ";
+    QTest::newRow("duplicate: the first goes")
+        << QByteArray("A\r\nB\r\nA\r\n") << "A" << int(Answer::Yes) << QList<Request>{deleteQuestion("A")}
+        << QByteArray("B\r\nA\r\n") << "";
 }
 
 void TestBeneficiari::remove()
@@ -230,29 +152,20 @@ void TestBeneficiari::remove()
     QFETCH(QByteArray, before);
     QFETCH(QString, typed);
     QFETCH(int, answer);
-    QFETCH(bool, asked);
+    QFETCH(QList<Request>, asked);
     QFETCH(QByteArray, after);
-    QFETCH(QStringList, items);
     QFETCH(QString, fieldAfter);
 
-    Window w(before, true);
-    QVERIFY(w.loaded);
+    WindowFixture w(WindowFixture::Files{{"Beneficiari.ini", before}});
+    QVERIFY(w.window.load());
     w.messages.answers = {Answer(answer)};
     w.window.BENEFICIARIO->setEditText(typed);
     QTest::mouseClick(w.window.DelBEN, Qt::LeftButton);
-
-    QCOMPARE(w.messages.asked.size(), asked ? 1 : 0);
-    if (asked) {
-        const auto &box = w.messages.asked.first();
-        QCOMPARE(box.text, QStringLiteral("Si desidera ELIMINARE «") + typed.trimmed()
-                               + QStringLiteral("» all'archivio dei Beneficiari?"));
-        QCOMPARE(box.title, QStringLiteral("ATTENZIONE"));
-        QCOMPARE(box.icon, Icon::Critical);
-        QCOMPARE(box.buttons, MessageBoxes::Buttons::YesNo);
-        QCOMPARE(box.defaultButton, Answer::No);
-    }
-    QCOMPARE(w.bytes(), after);
-    QCOMPARE(w.items(), items);
+    QCOMPARE(w.messages.asked, asked);
+    QCOMPARE(w.bytes("Beneficiari.ini"), after);
+    QCOMPARE(w.payees().join(QLatin1Char('|')),
+             QString::fromLatin1(after).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
+                 .filter(QRegularExpression(QStringLiteral("\\S"))).join(QLatin1Char('|')));
     QCOMPARE(w.window.BENEFICIARIO->currentText(), fieldAfter);
 }
 
@@ -260,18 +173,17 @@ void TestBeneficiari::accentedArchiveRoundTrips()
 {
     const QByteArray archive = "Citt\xe0 di Castelrovo\r\nNiccol\xf2 D'Amico\r\nCaf\xe9 \x80uro Snc\r\n"
                                "Societ\xe0 \x93Il Faro\x94\r\n";
-    Window w(archive, true);
-    QVERIFY(w.loaded);
-    QCOMPARE(w.items(), (QStringList{"Città di Castelrovo", "Niccolò D'Amico", "Café €uro Snc",
-                                     "Società “Il Faro”"}));
+    WindowFixture w(WindowFixture::Files{{"Beneficiari.ini", archive}});
+    QVERIFY(w.window.load());
+    QCOMPARE(w.payees(), (QStringList{"Città di Castelrovo", "Niccolò D'Amico", "Café €uro Snc", "Società “Il Faro”"}));
     w.messages.answers = {Answer::Yes, Answer::Yes};
     w.window.BENEFICIARIO->setEditText(QStringLiteral("Perché Sì Srl"));
     QTest::mouseClick(w.window.AddBEN, Qt::LeftButton);
-    QCOMPARE(w.bytes(), archive + "Perch\xe9 S\xec Srl\r\n");
+    QCOMPARE(w.bytes("Beneficiari.ini"), archive + "Perch\xe9 S\xec Srl\r\n");
     w.window.BENEFICIARIO->setEditText(QStringLiteral("Niccolò D'Amico"));
     QTest::mouseClick(w.window.DelBEN, Qt::LeftButton);
-    QCOMPARE(w.bytes(), QByteArray("Citt\xe0 di Castelrovo\r\nCaf\xe9 \x80uro Snc\r\nSociet\xe0 \x93Il Faro\x94\r\n"
-                                   "Perch\xe9 S\xec Srl\r\n"));
+    QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("Citt\xe0 di Castelrovo\r\nCaf\xe9 \x80uro Snc\r\n"
+                                                     "Societ\xe0 \x93Il Faro\x94\r\nPerch\xe9 S\xec Srl\r\n"));
 }
 
 QTEST_MAIN(TestBeneficiari)

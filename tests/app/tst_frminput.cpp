@@ -1,53 +1,36 @@
-#include "appstate.h"
-#include "fakemessageboxes.h"
-#include "frminput.h"
-#include "recordingprintdevice.h"
-#include "layoutfile.h"
+#include "windowfixture.h"
 
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
+#include <QClipboard>
+#include <QDirIterator>
 #include <QFileInfo>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QClipboard>
 #include <QSignalSpy>
-#include <QTimer>
+
+using Request = MessageBoxes::Request;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 QStringList filesUnder(const QString &root)
 {
     QStringList all;
-    QDir dir(root);
-    for (const QFileInfo &info : dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
-        all.append(info.fileName());
-        if (info.isDir())
-            for (const QString &sub : filesUnder(info.filePath()))
-                all.append(info.fileName() + QLatin1Char('/') + sub);
-    }
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        all.append(QDir(root).relativeFilePath(it.next()));
+    all.sort();
     return all;
 }
 
 bool isYellow(QWidget *w)
 {
     return w->palette().color(QPalette::Base) == QColor(255, 255, 0);
+}
+
+void setModified(const QString &path, const QDateTime &time)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.setFileTime(time, QFileDevice::FileModificationTime));
 }
 
 } // namespace
@@ -59,21 +42,15 @@ class TestFrmInput : public QObject
 private Q_SLOTS:
     void controlGeometry_data();
     void controlGeometry();
-    void windowAndCaptions();
     void firstStartWritesDefaultLayout();
     void secondStartWritesNothing();
     void uncreatableDataFolderEndsStartup();
-    void beneficiariesLoadedSkippingBlankLines();
-    void focusHighlight();
+    void enterWalksFieldsWithHighlight();
     void tabOrder();
     void bancaRefusesTyping();
     void amountTypedWithWords();
-    void amountKeysRefused_data();
-    void amountKeysRefused();
-    void unconvertibleAmountHasNoWords_data();
-    void unconvertibleAmountHasNoWords();
-    void enterWalksTheFields();
-    void beneficiaryCompletesFromList();
+    void amountKeys_data();
+    void amountKeys();
 };
 
 void TestFrmInput::controlGeometry_data()
@@ -105,84 +82,24 @@ void TestFrmInput::controlGeometry_data()
     QTest::newRow("Frame1") << "Frame1" << QRect(6, 192, 493, 43);
     QTest::newRow("TxtSpot in Frame1") << "TxtSpot" << QRect(3, 18, 486, 17);
     QTest::newRow("Frame2") << "Frame2" << QRect(6, 198, 494, 2);
+    QTest::newRow("the window's client area") << "FrmInput" << QRect(0, 0, 506, 240);
 }
 
 void TestFrmInput::controlGeometry()
 {
     QFETCH(QString, name);
     QFETCH(QRect, pixels);
-    AppState state;
-    FakeMessageBoxes messages;
-    FakeUrlOpener urls;
-    RecordingPrintDevice printer;
-    QTemporaryDir dir;
-    FrmInput window(state, dir.filePath(QStringLiteral("Quendra")), messages, urls, printer);
-    auto control = window.findChild<QWidget *>(name);
+    WindowFixture w;
+    QWidget *control = name == QLatin1String("FrmInput") ? &w.window : w.window.findChild<QWidget *>(name);
     QVERIFY(control);
-    QCOMPARE(control->geometry(), pixels);
-}
-
-void TestFrmInput::windowAndCaptions()
-{
-    AppState state;
-    FakeMessageBoxes messages;
-    FakeUrlOpener urls;
-    RecordingPrintDevice printer;
-    QTemporaryDir dir;
-    FrmInput window(state, dir.filePath(QStringLiteral("Quendra")), messages, urls, printer);
-    QCOMPARE(window.windowTitle(), QStringLiteral("Brentola - Quendra"));
-    QCOMPARE(window.minimumSize(), QSize(506, 240));
-    QCOMPARE(window.maximumSize(), QSize(506, 240));
-    QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
-    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
-
-    QCOMPARE(window.Label3->text(), QStringLiteral("Luogo"));
-    QCOMPARE(window.Label4->text(), QStringLiteral("Data"));
-    QCOMPARE(window.Label2->text(), QStringLiteral("€uro"));
-    QCOMPARE(window.ETABC->text(), QStringLiteral("€ (lettere)"));
-    QCOMPARE(window.Label1->text(), QStringLiteral("Beneficiario"));
-    QCOMPARE(window.Label7->text(), QStringLiteral("Banca"));
-    QCOMPARE(window.Label5->text(), QStringLiteral(" c/c"));
-    QCOMPARE(window.AddBEN->text(), QStringLiteral("+"));
-    QCOMPARE(window.AddBEN->toolTip(), QStringLiteral("Aggiungi Beneficiario alla lista"));
-    QVERIFY(window.DelBEN->text().isEmpty());
-    QVERIFY(!window.DelBEN->icon().isNull());
-    QCOMPARE(window.DelBEN->toolTip(), QStringLiteral("Cancella Beneficiario dalla lista"));
-    QVERIFY(window.StampaAssegno->text().isEmpty());
-    QVERIFY(!window.StampaAssegno->icon().isNull());
-    QCOMPARE(window.StampaAssegno->toolTip(), QStringLiteral("Stampa l'Assegno"));
-    QCOMPARE(window.Calibrazione->text(), QStringLiteral("CALIBRAZIONE"));
-    QCOMPARE(window.Calibrazione->toolTip(), QStringLiteral("Modifica le coordinate di stampa..."));
-
-    QCOMPARE(window.LUOGO->font().family(), QStringLiteral("Arial"));
-    QCOMPARE(window.LUOGO->font().pointSizeF(), 9.75);
-    QVERIFY(window.LUOGO->font().bold());
-    QCOMPARE(window.Label1->font().pointSizeF(), 9.0);
-    QCOMPARE(window.AddBEN->font().pointSizeF(), 15.75);
-    QCOMPARE(window.Calibrazione->font().pointSizeF(), 6.75);
-    QVERIFY(!window.Calibrazione->font().bold());
-    QCOMPARE(window.TxtSpot->font().family(), QStringLiteral("Verdana"));
-    QCOMPARE(window.brURL->font().family(), QStringLiteral("Tahoma"));
-
-    QCOMPARE(window.IMPORTO->palette().color(QPalette::Text), QColor(0, 0, 255));
-    QCOMPARE(window.IMPORTO_ABC->palette().color(QPalette::Text), QColor(0, 0, 255));
-    QCOMPARE(window.BENEFICIARIO->lineEdit()->palette().color(QPalette::Text), QColor(192, 0, 0));
-    QCOMPARE(window.BANCA->palette().color(QPalette::ButtonText), QColor(192, 0, 0));
-    QCOMPARE(window.brURL->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-
-    for (QWidget *w : {static_cast<QWidget *>(window.AddBEN), static_cast<QWidget *>(window.DelBEN),
-                       static_cast<QWidget *>(window.StampaAssegno), static_cast<QWidget *>(window.Calibrazione),
-                       static_cast<QWidget *>(window.TxtSpot), static_cast<QWidget *>(window.brURL)})
-        QCOMPARE(w->cursor().shape(), Qt::PointingHandCursor);
-    QVERIFY(window.BENEFICIARIO->isEditable());
-    QVERIFY(!window.BANCA->isEditable());
-    QCOMPARE(window.Timer1->interval(), 120);
+    QCOMPARE(QRect(control == &w.window ? QPoint() : control->pos(), control->size()), pixels);
+    QCOMPARE(control->minimumSize() == control->maximumSize(), control == &w.window);
 }
 
 void TestFrmInput::firstStartWritesDefaultLayout()
 {
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("Quendra"));
+    QTemporaryDir empty;
+    const QString folder = empty.filePath(QStringLiteral("share/Quendra"));
     AppState state;
     FakeMessageBoxes messages;
     FakeUrlOpener urls;
@@ -193,53 +110,42 @@ void TestFrmInput::firstStartWritesDefaultLayout()
     QVERIFY(messages.asked.isEmpty());
     QCOMPARE(state.DataFolder, folder);
     QCOMPARE(state.IDbanca, 0);
-    QCOMPARE(filesUnder(dir.path()), (QStringList{"Quendra", "Quendra/Quendra.ini"}));
-    QCOMPARE(readAll(folder + QLatin1String("/Quendra.ini")),
-             QByteArray("\r\n2,3\r\n13,5\r\n285\r\n1425\r\n270\r\n4230\r\n270\r\n6015\r\n270\r\n8070\r\n"
-                        "1740\r\n2100\r\n2235\r\n2250\r\n1\r\n\r\n2700\r\n2250\r\n"));
-    // Writing the default file does not read it: the record stays as it was.
+    QCOMPARE(filesUnder(empty.path()), (QStringList{"share", "share/Quendra", "share/Quendra/Quendra.ini"}));
+    QFile ini(folder + QLatin1String("/Quendra.ini"));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QCOMPARE(ini.readAll(), DefaultLayoutBytes);
+    // Writing the default file does not read it: the record stays zero.
     QVERIFY(state.layout == ChequeLayout());
     QCOMPARE(window.BENEFICIARIO->count(), 0);
-    QCOMPARE(window.BANCA->count(), 0);
     QVERIFY(window.NumCC->text().isEmpty());
-    QVERIFY(window.LUOGO->text().isEmpty());
 }
 
 void TestFrmInput::secondStartWritesNothing()
 {
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("Quendra"));
-    QVERIFY(QDir().mkpath(folder));
     const QByteArray layout = "Castelrovo\r\n 2,5 \r\n 12 \r\n 300 \r\n 1400 \r\n 270 \r\n 4230 \r\n 270 \r\n"
                               " 6015 \r\n 270 \r\n 8070 \r\n 1740 \r\n 2100 \r\n 2235 \r\n 2250 \r\n 0 \r\n"
                               "000123\r\n 2700 \r\n 2250 \r\n";
-    const QString ini = folder + QLatin1String("/Quendra.ini");
-    writeFile(ini, layout);
-    writeFile(folder + QLatin1String("/Beneficiari.ini"), "ROSSI MARIO\r\n");
-    {
-        QFile f(ini);
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.setFileTime(QDateTime(QDate(2026, 1, 2), QTime(10, 0)), QFileDevice::FileModificationTime));
-    }
-    const QDateTime before = QFileInfo(ini).lastModified();
+    WindowFixture w(WindowFixture::Files{{"Quendra.ini", layout},
+                     {"Beneficiari.ini", "ROSSI MARIO\r\n\r\n   \r\n BIANCHI LUCA\r\nCitt\xe0 di Castelrovo\nVERDI"}});
+    const QDateTime written(QDate(2026, 1, 2), QTime(10, 0));
+    setModified(w.path("Quendra.ini"), written);
+    setModified(w.path("Beneficiari.ini"), written);
+    QVERIFY(w.window.load());
 
-    AppState state;
-    FakeMessageBoxes messages;
-    FakeUrlOpener urls;
-    RecordingPrintDevice printer;
-    FrmInput window(state, folder, messages, urls, printer);
-    QVERIFY(window.load());
-
-    QCOMPARE(readAll(ini), layout);
-    QCOMPARE(QFileInfo(ini).lastModified(), before);
-    QCOMPARE(filesUnder(dir.path()), (QStringList{"Quendra", "Quendra/Beneficiari.ini", "Quendra/Quendra.ini"}));
+    QCOMPARE(w.bytes("Quendra.ini"), layout);
+    QCOMPARE(QFileInfo(w.path("Quendra.ini")).lastModified(), written);
+    QCOMPARE(QFileInfo(w.path("Beneficiari.ini")).lastModified(), written);
+    QCOMPARE(filesUnder(w.folder()), (QStringList{"Beneficiari.ini", "Quendra.ini"}));
     // The layout is read, but the remembered place does not fill the field
     // and the account number follows the bank selection, not the file.
-    QCOMPARE(state.layout.SXmargin, 2.5f);
-    QCOMPARE(state.layout.LUOGO.top, 300.0f);
-    QCOMPARE(state.layout.PrintComma, qint16(0));
-    QVERIFY(window.LUOGO->text().isEmpty());
-    QVERIFY(window.NumCC->text().isEmpty());
+    QCOMPARE(w.state.layout.SXmargin, 2.5f);
+    QCOMPARE(w.state.layout.LUOGO.top, 300.0f);
+    QCOMPARE(w.state.layout.PrintComma, qint16(0));
+    QVERIFY(w.window.LUOGO->text().isEmpty());
+    QVERIFY(w.window.NumCC->text().isEmpty());
+    // Blank lines are skipped, a leading blank is kept, the field stays empty.
+    QCOMPARE(w.payees(), (QStringList{"ROSSI MARIO", " BIANCHI LUCA", "Città di Castelrovo", "VERDI"}));
+    QVERIFY(w.window.BENEFICIARIO->currentText().isEmpty());
 }
 
 void TestFrmInput::uncreatableDataFolderEndsStartup()
@@ -247,8 +153,9 @@ void TestFrmInput::uncreatableDataFolderEndsStartup()
     QTemporaryDir dir;
     // A plain file where a parent folder should be: no one, root included,
     // can create the data folder below it.
-    writeFile(dir.filePath(QStringLiteral("share")), "not a folder");
-    const QStringList before = filesUnder(dir.path());
+    QFile blocker(dir.filePath(QStringLiteral("share")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
 
     AppState state;
     FakeMessageBoxes messages;
@@ -256,267 +163,130 @@ void TestFrmInput::uncreatableDataFolderEndsStartup()
     RecordingPrintDevice printer;
     FrmInput window(state, dir.filePath(QStringLiteral("share/Quendra")), messages, urls, printer);
     QVERIFY(!window.load());
-
-    QCOMPARE(messages.asked.size(), 1);
-    const auto &box = messages.asked.first();
-    QCOMPARE(box.text, QStringLiteral("Errore durante il salvataggio delle impostazioni."));
-    QCOMPARE(box.title, QStringLiteral("Quendra"));
-    QCOMPARE(box.icon, MessageBoxes::Icon::Critical);
-    QCOMPARE(box.buttons, MessageBoxes::Buttons::Ok);
-    QCOMPARE(filesUnder(dir.path()), before);
-    QCOMPARE(readAll(dir.filePath(QStringLiteral("share"))), QByteArray("not a folder"));
-    QVERIFY(state.DataFolder.isEmpty());
+    QCOMPARE(messages.asked, (QList<Request>{{"Errore durante il salvataggio delle impostazioni.", "Quendra",
+                                              MessageBoxes::Icon::Critical, MessageBoxes::Buttons::Ok}}));
+    QCOMPARE(filesUnder(dir.path()), QStringList{"share"});
+    QCOMPARE(blocker.size(), 0);
 }
 
-void TestFrmInput::beneficiariesLoadedSkippingBlankLines()
+void TestFrmInput::enterWalksFieldsWithHighlight()
 {
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("Quendra"));
-    QVERIFY(QDir().mkpath(folder));
-    writeFile(folder + QLatin1String("/Beneficiari.ini"),
-              "ROSSI MARIO\r\n\r\n   \r\n BIANCHI LUCA\r\nCitt\xe0 di Castelrovo\nVERDI ANNA");
-
-    AppState state;
-    FakeMessageBoxes messages;
-    FakeUrlOpener urls;
-    RecordingPrintDevice printer;
-    FrmInput window(state, folder, messages, urls, printer);
-    QVERIFY(window.load());
-    QStringList items;
-    for (int i = 0; i < window.BENEFICIARIO->count(); ++i)
-        items.append(window.BENEFICIARIO->itemText(i));
-    QCOMPARE(items, (QStringList{"ROSSI MARIO", " BIANCHI LUCA", "Città di Castelrovo", "VERDI ANNA"}));
-    QVERIFY(window.BENEFICIARIO->currentText().isEmpty());
-}
-
-void TestFrmInput::focusHighlight()
-{
-    QTemporaryDir dir;
-    AppState state;
-    FakeMessageBoxes messages;
-    FakeUrlOpener urls;
-    RecordingPrintDevice printer;
-    FrmInput window(state, dir.filePath(QStringLiteral("Quendra")), messages, urls, printer);
-    QVERIFY(window.load());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-
-    QTRY_COMPARE(QApplication::focusWidget(), window.LUOGO);
-    QVERIFY(isYellow(window.LUOGO));
-
-    window.IMPORTO->setFocus();
-    QTRY_VERIFY(isYellow(window.IMPORTO));
-    QVERIFY(!isYellow(window.LUOGO));
-
-    window.BENEFICIARIO->setFocus();
-    QTRY_VERIFY(isYellow(window.BENEFICIARIO));
-    QVERIFY(isYellow(window.BENEFICIARIO->lineEdit()));
-    QVERIFY(!isYellow(window.IMPORTO));
-
-    window.StampaAssegno->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), window.StampaAssegno);
-    const QList<QWidget *> fields = {window.LUOGO, window.GGMMAAAA, window.IMPORTO, window.IMPORTO_ABC,
-                                     window.BENEFICIARIO, window.BANCA, window.NumCC};
-    for (QWidget *field : fields)
+    WindowFixture w;
+    QVERIFY(w.show());
+    FrmInput &f = w.window;
+    QTRY_COMPARE(QApplication::focusWidget(), f.LUOGO);
+    QVERIFY(isYellow(f.LUOGO));
+    const QList<QPair<QLineEdit *, Qt::KeyboardModifiers>> walk = {
+        {f.LUOGO, Qt::NoModifier}, {f.GGMMAAAA, Qt::ShiftModifier}, {f.IMPORTO, Qt::ControlModifier}};
+    for (int i = 0; i < walk.size(); ++i) {
+        QTest::keyClicks(walk[i].first, QStringLiteral("12"));
+        QTest::keyClick(walk[i].first, i == 1 ? Qt::Key_Enter : Qt::Key_Return, walk[i].second);
+        QWidget *next = i + 1 < walk.size() ? static_cast<QWidget *>(walk[i + 1].first) : f.BENEFICIARIO;
+        QVERIFY(next->isAncestorOf(QApplication::focusWidget()) || next == QApplication::focusWidget());
+        QVERIFY(isYellow(next));
+        QVERIFY(!isYellow(walk[i].first));
+        QCOMPARE(walk[i].first->text(), QStringLiteral("12"));
+    }
+    // A button taking the focus leaves no field highlighted.
+    f.StampaAssegno->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), f.StampaAssegno);
+    for (QWidget *field : std::initializer_list<QWidget *>{f.LUOGO, f.GGMMAAAA, f.IMPORTO, f.IMPORTO_ABC,
+                                                           f.BENEFICIARIO, f.BANCA, f.NumCC})
         QVERIFY2(!isYellow(field), qPrintable(field->objectName()));
-
-    window.BANCA->setFocus();
-    QTRY_VERIFY(isYellow(window.BANCA));
-    QCOMPARE(window.BANCA->palette().color(QPalette::Button), QColor(255, 255, 0));
+    f.BANCA->setFocus();
+    QTRY_COMPARE(f.BANCA->palette().color(QPalette::Button), QColor(255, 255, 0));
 }
 
 void TestFrmInput::tabOrder()
 {
-    QTemporaryDir dir;
-    AppState state;
-    FakeMessageBoxes messages;
-    FakeUrlOpener urls;
-    RecordingPrintDevice printer;
-    FrmInput window(state, dir.filePath(QStringLiteral("Quendra")), messages, urls, printer);
-    QVERIFY(window.load());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTRY_COMPARE(QApplication::focusWidget(), window.LUOGO);
-
+    WindowFixture w;
+    QVERIFY(w.show());
+    QTRY_COMPARE(QApplication::focusWidget(), w.window.LUOGO);
     const QStringList expected = {"GGMMAAAA", "IMPORTO", "IMPORTO_ABC", "BENEFICIARIO", "BANCA",
                                   "NumCC", "StampaAssegno", "Calibrazione", "AddBEN", "DelBEN", "LUOGO"};
     for (const QString &name : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget *focus = QApplication::focusWidget();
-        if (focus && focus->parentWidget() == window.BENEFICIARIO)
-            focus = window.BENEFICIARIO;
-        QVERIFY(focus);
-        QCOMPARE(focus->objectName(), name);
+        QCOMPARE(focus->parentWidget() == w.window.BENEFICIARIO ? "BENEFICIARIO" : focus->objectName(), name);
     }
 }
 
 void TestFrmInput::bancaRefusesTyping()
 {
-    QTemporaryDir dir;
-    AppState state;
-    FakeMessageBoxes messages;
-    FakeUrlOpener urls;
-    RecordingPrintDevice printer;
-    FrmInput window(state, dir.filePath(QStringLiteral("Quendra")), messages, urls, printer);
-    QVERIFY(window.load());
-    window.BANCA->addItem(QStringLiteral("Banca Alfa / 111"), 1);
-    window.BANCA->addItem(QStringLiteral("Banca Beta / 222"), 2);
-    window.BANCA->setCurrentIndex(0);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.BANCA->setFocus();
+    WindowFixture w;
+    QVERIFY(w.show());
+    w.window.BANCA->addItem(QStringLiteral("Banca Alfa / 111"), 1);
+    w.window.BANCA->addItem(QStringLiteral("Banca Beta / 222"), 2);
+    w.window.BANCA->setCurrentIndex(0);
+    w.window.BANCA->setFocus();
     // Typing the first letter of another bank must not pick it.
-    QTest::keyClicks(window.BANCA, QStringLiteral("B Beta"));
-    QCOMPARE(window.BANCA->currentIndex(), 0);
-    QTest::keyClick(window.BANCA, Qt::Key_Down);
-    QCOMPARE(window.BANCA->currentIndex(), 1);
+    QTest::keyClicks(w.window.BANCA, QStringLiteral("B Beta"));
+    QCOMPARE(w.window.BANCA->currentIndex(), 0);
+    QTest::keyClick(w.window.BANCA, Qt::Key_Down);
+    QCOMPARE(w.window.BANCA->currentIndex(), 1);
 }
-
-// A shown window with its data folder in a temporary directory.
-struct ShownWindow
-{
-    QTemporaryDir dir;
-    AppState state;
-    FakeMessageBoxes messages;
-    FakeUrlOpener urls;
-    RecordingPrintDevice printer;
-    FrmInput window{state, dir.filePath(QStringLiteral("Quendra")), messages, urls, printer};
-
-    bool show()
-    {
-        if (!window.load())
-            return false;
-        window.show();
-        return QTest::qWaitForWindowActive(&window);
-    }
-};
 
 void TestFrmInput::amountTypedWithWords()
 {
-    ShownWindow w;
+    WindowFixture w;
     QVERIFY(w.show());
-    w.window.IMPORTO->setFocus();
+    QLineEdit *amount = w.window.IMPORTO;
+    amount->setFocus();
     QSignalSpy rewrites(w.window.IMPORTO_ABC, &QLineEdit::textChanged);
-
     const QList<QPair<char, QString>> steps = {
-        {'1', "UNO / 00"}, {'2', "DODICI / 00"}, {'.', "DODICI / 00"},
-        {'5', "DODICI / 50"}, {'0', "DODICI / 50"},
-    };
+        {'1', "UNO / 00"}, {'2', "DODICI / 00"}, {'.', "DODICI / 00"}, {'5', "DODICI / 50"}, {'0', "DODICI / 50"}};
     for (const auto &[key, words] : steps) {
         const auto before = rewrites.count();
-        QTest::keyClick(w.window.IMPORTO, key);
+        QTest::keyClick(amount, key);
         QCOMPARE(w.window.IMPORTO_ABC->text(), words);
         QVERIFY2(rewrites.count() > before, "the words are rewritten at every keystroke");
     }
-    QCOMPARE(w.window.IMPORTO->text(), QStringLiteral("12,50"));
-
-    QTest::keyClick(w.window.IMPORTO, Qt::Key_Backspace);
-    QCOMPARE(w.window.IMPORTO->text(), QStringLiteral("12,5"));
-    QTest::keyClick(w.window.IMPORTO, Qt::Key_Home);
-    QTest::keyClick(w.window.IMPORTO, Qt::Key_Delete);
-    QCOMPARE(w.window.IMPORTO->text(), QStringLiteral("2,5"));
+    QCOMPARE(amount->text(), QStringLiteral("12,50"));
+    QTest::keyClick(amount, Qt::Key_Home);
+    QTest::keyClick(amount, Qt::Key_Delete);
     QCOMPARE(w.window.IMPORTO_ABC->text(), QStringLiteral("DUE / 50"));
-    w.window.IMPORTO->selectAll();
-    QTest::keyClick(w.window.IMPORTO, Qt::Key_Backspace);
-    QVERIFY(w.window.IMPORTO->text().isEmpty());
+    amount->selectAll();
+    QTest::keyClick(amount, Qt::Key_Backspace);
     QVERIFY(w.window.IMPORTO_ABC->text().isEmpty());
 }
 
-void TestFrmInput::amountKeysRefused_data()
+void TestFrmInput::amountKeys_data()
 {
     QTest::addColumn<QString>("start");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("words");
     const int none = Qt::NoModifier;
-    QTest::newRow("second comma") << "12,5" << int(Qt::Key_Comma) << none << "12,5";
-    QTest::newRow("full stop after a comma") << "12,5" << int(Qt::Key_Period) << none << "12,5";
-    QTest::newRow("letter") << "12" << int(Qt::Key_A) << none << "12";
-    QTest::newRow("space") << "12" << int(Qt::Key_Space) << none << "12";
-    QTest::newRow("minus") << "12" << int(Qt::Key_Minus) << none << "12";
-    QTest::newRow("plus") << "12" << int(Qt::Key_Plus) << none << "12";
-    QTest::newRow("paste shortcut") << "12" << int(Qt::Key_V) << int(Qt::ControlModifier) << "12";
-    QTest::newRow("first comma accepted") << "12" << int(Qt::Key_Comma) << none << "12,";
-    QTest::newRow("full stop becomes comma") << "12" << int(Qt::Key_Period) << none << "12,";
-    QTest::newRow("comma may come first") << "" << int(Qt::Key_Comma) << none << ",";
+    QTest::newRow("second comma refused") << "12,5" << int(Qt::Key_Comma) << none << "12,5" << "DODICI / 50";
+    QTest::newRow("full stop after a comma refused") << "12,5" << int(Qt::Key_Period) << none << "12,5" << "DODICI / 50";
+    QTest::newRow("letter refused") << "12" << int(Qt::Key_A) << none << "12" << "DODICI / 00";
+    QTest::newRow("space refused") << "12" << int(Qt::Key_Space) << none << "12" << "DODICI / 00";
+    QTest::newRow("minus refused") << "12" << int(Qt::Key_Minus) << none << "12" << "DODICI / 00";
+    QTest::newRow("paste shortcut refused") << "12" << int(Qt::Key_V) << int(Qt::ControlModifier) << "12" << "DODICI / 00";
+    QTest::newRow("full stop becomes comma") << "12" << int(Qt::Key_Period) << none << "12," << "DODICI / 00";
+    QTest::newRow("lone comma has no words") << "" << int(Qt::Key_Comma) << none << "," << "";
+    QTest::newRow("too many digits have no words") << "9999999999999999" << int(Qt::Key_9) << none
+                                                   << "99999999999999999" << "";
+    QTest::newRow("a thousand billions has no name") << "100000000000" << int(Qt::Key_0) << none
+                                                     << "1000000000000" << "";
 }
 
-void TestFrmInput::amountKeysRefused()
+void TestFrmInput::amountKeys()
 {
     QFETCH(QString, start);
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QString, after);
-    ShownWindow w;
+    QFETCH(QString, words);
+    WindowFixture w;
     QVERIFY(w.show());
     QGuiApplication::clipboard()->setText(QStringLiteral("999"));
     w.window.IMPORTO->setFocus();
     w.window.IMPORTO->setText(start);
     QTest::keyClick(w.window.IMPORTO, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(w.window.IMPORTO->text(), after);
-}
-
-void TestFrmInput::unconvertibleAmountHasNoWords_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("lone comma") << ",";
-    QTest::newRow("pasted letters") << "12abc";
-    QTest::newRow("more digits than an amount holds") << "99999999999999999999";
-    QTest::newRow("a thousand billions has no name") << "1000000000000";
-}
-
-void TestFrmInput::unconvertibleAmountHasNoWords()
-{
-    QFETCH(QString, text);
-    ShownWindow w;
-    QVERIFY(w.show());
-    w.window.IMPORTO->setText(QStringLiteral("5"));
-    QCOMPARE(w.window.IMPORTO_ABC->text(), QStringLiteral("CINQUE / 00"));
-    w.window.IMPORTO->setText(text);
-    QVERIFY(w.window.IMPORTO_ABC->text().isEmpty());
-}
-
-void TestFrmInput::enterWalksTheFields()
-{
-    ShownWindow w;
-    QVERIFY(w.show());
-    FrmInput &f = w.window;
-    QTRY_COMPARE(QApplication::focusWidget(), f.LUOGO);
-    QTest::keyClicks(f.LUOGO, QStringLiteral("Castelrovo"));
-    QTest::keyClick(f.LUOGO, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), f.GGMMAAAA);
-    QVERIFY(isYellow(f.GGMMAAAA));
-    QVERIFY(!isYellow(f.LUOGO));
-    QTest::keyClicks(f.GGMMAAAA, QStringLiteral("05/12/2026"));
-    QTest::keyClick(f.GGMMAAAA, Qt::Key_Enter, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), f.IMPORTO);
-    QVERIFY(isYellow(f.IMPORTO));
-    QVERIFY(!isYellow(f.GGMMAAAA));
-    QTest::keyClicks(f.IMPORTO, QStringLiteral("1500"));
-    QTest::keyClick(f.IMPORTO, Qt::Key_Return, Qt::ControlModifier);
-    QVERIFY(f.BENEFICIARIO->hasFocus() || f.BENEFICIARIO->lineEdit()->hasFocus());
-    QVERIFY(isYellow(f.BENEFICIARIO));
-    QVERIFY(!isYellow(f.IMPORTO));
-    QCOMPARE(f.LUOGO->text(), QStringLiteral("Castelrovo"));
-    QCOMPARE(f.GGMMAAAA->text(), QStringLiteral("05/12/2026"));
-    QCOMPARE(f.IMPORTO->text(), QStringLiteral("1500"));
-    QCOMPARE(f.IMPORTO_ABC->text(), QStringLiteral("MILLECINQUECENTO / 00"));
-}
-
-void TestFrmInput::beneficiaryCompletesFromList()
-{
-    ShownWindow w;
-    QVERIFY(QDir().mkpath(w.dir.filePath(QStringLiteral("Quendra"))));
-    writeFile(w.dir.filePath(QStringLiteral("Quendra/Beneficiari.ini")), "ROSSI MARIO\r\nROSSINI LUCA\r\n");
-    QVERIFY(w.show());
-    QComboBox *b = w.window.BENEFICIARIO;
-    b->setFocus();
-    QTest::keyClicks(b, QStringLiteral("rossin"));
-    QCOMPARE(b->currentText(), QStringLiteral("ROSSINI LUCA"));
-    QCOMPARE(b->lineEdit()->selectedText(), QStringLiteral("I LUCA"));
-    QTest::keyClick(b, Qt::Key_Return);
-    QCOMPARE(b->currentText(), QStringLiteral("ROSSINI LUCA"));
-    QCOMPARE(b->count(), 2);
+    QCOMPARE(w.window.IMPORTO_ABC->text(), words);
 }
 
 QTEST_MAIN(TestFrmInput)

@@ -5,6 +5,7 @@
 #include "urlopener.h"
 
 #include <QList>
+#include <QtTest/qtestcase.h>
 #include <QStringList>
 #include <functional>
 
@@ -28,6 +29,25 @@ public:
     QList<Answer> answers;
     std::function<void(const Request &)> onAsk;
 };
+
+inline bool operator==(const MessageBoxes::Request &a, const MessageBoxes::Request &b)
+{
+    return a.text == b.text && a.title == b.title && a.icon == b.icon && a.buttons == b.buttons
+        && a.defaultButton == b.defaultButton;
+}
+
+namespace QTest {
+inline char *toString(const MessageBoxes::Request &r)
+{
+    return qstrdup(QStringLiteral("[%1] \"%2\" icon %3 buttons %4 default %5")
+                       .arg(r.title, r.text)
+                       .arg(int(r.icon))
+                       .arg(int(r.buttons))
+                       .arg(int(r.defaultButton))
+                       .toUtf8()
+                       .constData());
+}
+} // namespace QTest
 
 class FakeUrlOpener : public UrlOpener
 {

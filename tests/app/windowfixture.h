@@ -1,0 +1,65 @@
+#pragma once
+
+#include "appstate.h"
+#include "fakemessageboxes.h"
+#include "frminput.h"
+#include "recordingprintdevice.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+/// A main window whose data folder lies in a temporary directory of its
+/// own, with files placed there before it loads.
+struct WindowFixture
+{
+    using Files = QList<QPair<const char *, QByteArray>>;
+
+    explicit WindowFixture(const Files &files = {})
+    {
+        QDir().mkpath(folder());
+        for (const auto &[name, bytes] : files)
+            write(name, bytes);
+        printer.setPrinters({QStringLiteral("Ufficio"), QStringLiteral("PDF")});
+    }
+    QString folder() const { return dir.filePath(QStringLiteral("Quendra")); }
+    QString path(const char *name) const { return folder() + QLatin1Char('/') + QLatin1String(name); }
+    void write(const char *name, const QByteArray &bytes) const
+    {
+        QFile f(path(name));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+    }
+    QByteArray bytes(const char *name) const
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    QStringList payees() const
+    {
+        QStringList list;
+        for (int i = 0; i < window.BENEFICIARIO->count(); ++i)
+            list.append(window.BENEFICIARIO->itemText(i));
+        return list;
+    }
+    bool show()
+    {
+        if (!window.load())
+            return false;
+        window.show();
+        return QTest::qWaitForWindowActive(&window);
+    }
+
+    QTemporaryDir dir;
+    AppState state;
+    FakeMessageBoxes messages;
+    FakeUrlOpener urls;
+    RecordingPrintDevice printer;
+    FrmInput window{state, folder(), messages, urls, printer};
+};
+
+inline const QByteArray DefaultLayoutBytes =
+    "\r\n2,3\r\n13,5\r\n285\r\n1425\r\n270\r\n4230\r\n270\r\n6015\r\n270\r\n8070\r\n"
+    "1740\r\n2100\r\n2235\r\n2250\r\n1\r\n\r\n2700\r\n2250\r\n";
