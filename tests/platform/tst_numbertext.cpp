@@ -13,7 +13,6 @@ private Q_SLOTS:
     void leadingInteger16();
     void generalFormat_data();
     void generalFormat();
-    void generalFormatReadsBack();
 };
 
 void TestNumberText::toSingle_data()
@@ -97,15 +96,6 @@ void TestNumberText::generalFormat()
     QFETCH(float, value);
     QFETCH(QString, text);
     QCOMPARE(NumberText::generalFormat(value), text);
-}
-
-void TestNumberText::generalFormatReadsBack()
-{
-    for (float v : {0.1f, 2.3f, 13.5f, 1234.567f, 56.6929f, -0.75f}) {
-        float back = 0;
-        QVERIFY(NumberText::toSingle(NumberText::generalFormat(v), &back));
-        QCOMPARE(back, v);
-    }
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)
