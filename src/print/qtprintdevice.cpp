@@ -9,8 +9,9 @@ namespace {
 constexpr double MillimetresPerInch = 25.4;
 }
 
+// The printing service is first asked at the first print, so that the
+// program starts at once even when CUPS is slow or not running.
 QtPrintDevice::QtPrintDevice()
-    : m_current(QPrinterInfo::defaultPrinter())
 {
     m_font.setPointSizeF(10);
 }
@@ -59,6 +60,7 @@ bool QtPrintDevice::makeCurrent(int index)
     if (index < 0 || index >= m_printers.size() || m_painter)
         return false;
     m_current = m_printers.at(index);
+    m_currentChosen = true;
     m_printer.reset();
     return true;
 }
@@ -160,6 +162,10 @@ QPrinter *QtPrintDevice::printer()
     if (m_printer)
         return m_printer.get();
     if (m_pdfFileName.isEmpty()) {
+        if (!m_currentChosen) {
+            m_current = QPrinterInfo::defaultPrinter();
+            m_currentChosen = true;
+        }
         if (m_current.isNull())
             return nullptr;
         m_printer = std::make_unique<QPrinter>(m_current, QPrinter::HighResolution);

@@ -60,6 +60,7 @@ private:
     QList<QPrinterInfo> m_printers;
     bool m_printersListed = false;
     QPrinterInfo m_current;
+    bool m_currentChosen = false; ///< false until the default printer was looked up or one chosen
 
     QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
     QFont m_font;
