@@ -11,6 +11,7 @@
 #   e2e_on_exit CMD         add CMD to the commands run at exit (last added
 #                           runs first), so every started service is stopped
 #                           also when an assertion fails half-way
+#   e2e_mktemp VAR          make a scratch folder, removed at exit, path in VAR
 
 E2E_NAME=${E2E_NAME:-$(basename "$0" .sh)}
 

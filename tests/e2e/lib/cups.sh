@@ -57,6 +57,7 @@ cups_start() {
     _cups_write_backend "$base/bin/backend/e2esave"
 
     if [[ $(id -u) == 0 ]]; then
+        # Filters would run as lp; our backend runs as root (see above).
         user=lp; group=lp
         sysgroup=root
         getent passwd lp >/dev/null || { user=daemon; group=daemon; }
@@ -95,6 +96,7 @@ EOF
     unset LPDEST PRINTER
     export CUPS_SERVERROOT=$base E2E_CUPS_DIR E2E_CUPS_JOBS E2E_CUPS_SOCKET
     export E2E_CUPS_QUEUE_A E2E_CUPS_QUEUE_B
+    e2e_on_exit cups_stop
     for attempt in 1 2 3 4 5 6 7 8 9 10; do
         port=$(_cups_pick_port) || continue
         _cups_write_conf "$base" "$port"
@@ -102,7 +104,6 @@ EOF
         cupsd -f -c "$base/cupsd.conf" -s "$base/cups-files.conf" \
             >>"$base/log/cupsd.out" 2>&1 &
         _E2E_CUPSD_PID=$!
-        e2e_on_exit cups_stop
         export CUPS_SERVER=127.0.0.1:$port
         if _cups_wait_ready 30; then
             e2e_log "cupsd $_E2E_CUPSD_PID on $CUPS_SERVER ($(id -un))"
