@@ -15,7 +15,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendra"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quendra"));
 
     // The whole interface is Italian, so Qt's own buttons ("Sì", "No",
     // "Annulla") must be too, whatever the user's language.
