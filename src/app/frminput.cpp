@@ -6,6 +6,7 @@
 #include "beneficiaryarchive.h"
 #include "chequeprint.h"
 #include "currency.h"
+#include "combomessages.h"
 #include "folders.h"
 #include "frmselprinter.h"
 #include "layoutfile.h"
@@ -325,6 +326,7 @@ void FrmInput::loadBeneficiaries()
     // Filling the list must not put a name into the field.
     BENEFICIARIO->setCurrentIndex(-1);
     BENEFICIARIO->clearEditText();
+    prepareSelectString(*BENEFICIARIO);
 }
 
 int FrmInput::beneficiaryIndex(const QString &name) const

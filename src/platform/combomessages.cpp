@@ -36,10 +36,15 @@ public:
         return index ? *index : *new PrefixIndex(combo);
     }
 
-    int firstRow(const QString &prefix)
+    void prepare()
     {
         if (!isCurrent())
             rebuild();
+    }
+
+    int firstRow(const QString &prefix)
+    {
+        prepare();
         const QString key = prefix.toCaseFolded();
         const auto begin = std::lower_bound(m_entries.cbegin(), m_entries.cend(), key,
                                             [](const Entry &e, const QString &k) { return e.key < k; });
@@ -80,24 +85,33 @@ private:
         m_entries.reserve(count);
         for (int row = 0; row < count; ++row)
             m_entries.push_back({m_combo.itemText(row).toCaseFolded(), row});
-        std::sort(m_entries.begin(), m_entries.end(), [](const Entry &a, const Entry &b) {
-            const int order = a.key.compare(b.key);
-            return order < 0 || (order == 0 && a.row < b.row);
-        });
+        std::sort(m_entries.begin(), m_entries.end(), before);
+        buildTree();
+        m_built = true;
+    }
 
+    static bool before(const Entry &a, const Entry &b)
+    {
+        const int order = a.key.compare(b.key);
+        return order < 0 || (order == 0 && a.row < b.row);
+    }
+
+    void buildTree()
+    {
         m_tree.assign(2 * m_entries.size(), 0);
         for (size_t i = 0; i < m_entries.size(); ++i)
             m_tree[m_entries.size() + i] = m_entries[i].row;
         for (size_t i = m_entries.size() - 1; i > 0 && i < m_entries.size(); --i)
             m_tree[i] = std::min(m_tree[2 * i], m_tree[2 * i + 1]);
-        m_built = true;
     }
 
     void listenTo(QAbstractItemModel *model)
     {
         const auto stale = [this] { m_built = false; };
-        connect(model, &QAbstractItemModel::rowsInserted, this, stale);
-        connect(model, &QAbstractItemModel::rowsRemoved, this, stale);
+        connect(model, &QAbstractItemModel::rowsInserted, this,
+                [this](const QModelIndex &parent, int first, int last) { rowsInserted(parent, first, last); });
+        connect(model, &QAbstractItemModel::rowsRemoved, this,
+                [this](const QModelIndex &parent, int first, int last) { rowsRemoved(parent, first, last); });
         connect(model, &QAbstractItemModel::rowsMoved, this, stale);
         connect(model, &QAbstractItemModel::columnsInserted, this, stale);
         connect(model, &QAbstractItemModel::columnsRemoved, this, stale);
@@ -109,6 +123,43 @@ private:
                     if (roles.isEmpty() || roles.contains(Qt::DisplayRole) || roles.contains(Qt::EditRole))
                         m_built = false;
                 });
+    }
+
+    // A name added or deleted is patched into the sorted copy in linear
+    // time; sorting a long list afresh would stall the next key press.
+    void rowsInserted(const QModelIndex &parent, int first, int last)
+    {
+        if (!isCurrent() || parent != m_root) {
+            m_built = false;
+            return;
+        }
+        const int added = last - first + 1;
+        for (Entry &e : m_entries) {
+            if (e.row >= first)
+                e.row += added;
+        }
+        for (int row = first; row <= last; ++row) {
+            Entry entry{m_combo.itemText(row).toCaseFolded(), row};
+            m_entries.insert(std::upper_bound(m_entries.begin(), m_entries.end(), entry, before), entry);
+        }
+        buildTree();
+    }
+
+    void rowsRemoved(const QModelIndex &parent, int first, int last)
+    {
+        if (!isCurrent() || parent != m_root) {
+            m_built = false;
+            return;
+        }
+        const int removed = last - first + 1;
+        m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(),
+                                       [=](const Entry &e) { return e.row >= first && e.row <= last; }),
+                        m_entries.end());
+        for (Entry &e : m_entries) {
+            if (e.row > last)
+                e.row -= removed;
+        }
+        buildTree();
     }
 
     // Smallest row among sorted positions [from, to), or -1 when empty.
@@ -231,6 +282,11 @@ void hideDropDown(QComboBox &combo)
 {
     if (isDropDownOpen(combo))
         combo.hidePopup();
+}
+
+void prepareSelectString(QComboBox &combo)
+{
+    PrefixIndex::of(combo).prepare();
 }
 
 int selectString(QComboBox &combo, const QString &prefix)

@@ -23,3 +23,7 @@ void hideDropDown(QComboBox &combo);
 /// returns -1 and changes nothing. Fast on long lists: the lookup keeps a
 /// sorted copy of the list on the combo box, rebuilt after the list changes.
 int selectString(QComboBox &combo, const QString &prefix);
+
+/// Builds the lookup behind selectString now rather than at the first key,
+/// so that a long list does not make the first key press wait.
+void prepareSelectString(QComboBox &combo);
