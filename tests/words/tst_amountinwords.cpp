@@ -1,57 +1,33 @@
 #include "amountinwords.h"
 
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <unicode/locid.h>
+#include <unicode/rbnf.h>
 
 class TestAmountInWords : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void groupWords_data();
-    void groupWords();
     void amountInWords_data();
     void amountInWords();
+    void agreesWithIcu_data();
+    void agreesWithIcu();
 };
-
-void TestAmountInWords::groupWords_data()
-{
-    QTest::addColumn<QString>("group");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("zero") << "0" << "";
-    QTest::newRow("three zeros") << "000" << "";
-    QTest::newRow("one digit") << "7" << "SETTE";
-    QTest::newRow("ten") << "10" << "DIECI";
-    QTest::newRow("teen") << "17" << "DICIASSETTE";
-    QTest::newRow("no elision of UNO") << "21" << "VENTIUNO";
-    QTest::newRow("no elision of OTTO") << "108" << "CENTOOTTO";
-    QTest::newRow("leading zero") << "010" << "DIECI";
-    QTest::newRow("hundred and teen") << "119" << "CENTODICIANNOVE";
-    QTest::newRow("round hundred") << "900" << "NOVECENTO";
-    QTest::newRow("all nines") << "999" << "NOVECENTONOVANTANOVE";
-    QTest::newRow("blanks count as zero") << " 4" << "QUATTRO";
-    QTest::newRow("four digits refused") << "1234" << "";
-    QTest::newRow("letter refused") << "1a" << "";
-}
-
-void TestAmountInWords::groupWords()
-{
-    QFETCH(QString, group);
-    QFETCH(QString, expected);
-    QCOMPARE(GroupWords(group), expected);
-}
 
 void TestAmountInWords::amountInWords_data()
 {
     QTest::addColumn<qint64>("tenThousandths");
     QTest::addColumn<QString>("expected");
 
-    const auto row = [](const char *name, qint64 whole, qint64 fraction, const char *expected) {
-        QTest::newRow(name) << whole * 10000 + fraction << QString::fromLatin1(expected);
+    const auto row = [](const char *name, qint64 whole, qint64 fraction, const QString &expected) {
+        QTest::newRow(name) << whole * 10000 + fraction << expected;
     };
+    const QString nines = "NOVECENTONOVANTANOVEMILIARDINOVECENTONOVANTANOVEMILIONINOVECENTONOVANTANOVEMILANOVECENTONOVANTANOVE";
 
-    // Elisions inside one group.
     row("1", 1, 0, "UNO / 00");
     row("8", 8, 0, "OTTO / 00");
     row("11", 11, 0, "UNDICI / 00");
@@ -66,8 +42,6 @@ void TestAmountInWords::amountInWords_data()
     row("180", 180, 0, "CENTOTTANTA / 00");
     row("188", 188, 0, "CENTOTTANTOTTO / 00");
     row("888", 888, 0, "OTTOCENTOTTANTOTTO / 00");
-
-    // MILLE only where the thousands group is exactly one.
     row("1 000", 1000, 0, "MILLE / 00");
     row("1 001", 1001, 0, "MILLEUNO / 00");
     row("1 081", 1081, 0, "MILLEOTTANTUNO / 00");
@@ -75,13 +49,10 @@ void TestAmountInWords::amountInWords_data()
     row("1 999", 1999, 0, "MILLENOVECENTONOVANTANOVE / 00");
     row("2 000", 2000, 0, "DUEMILA / 00");
     row("2 001", 2001, 0, "DUEMILAUNO / 00");
-    row("2 999", 2999, 0, "DUEMILANOVECENTONOVANTANOVE / 00");
     row("11 000", 11000, 0, "UNDICIMILA / 00");
     row("21 000", 21000, 0, "VENTUNOMILA / 00");
     row("28 028", 28028, 0, "VENTOTTOMILAVENTOTTO / 00");
     row("101 000", 101000, 0, "CENTOUNOMILA / 00");
-
-    // Millions and thousands of millions.
     row("1 000 000", 1000000, 0, "UNMILIONE / 00");
     row("1 000 001", 1000001, 0, "UNMILIONEUNO / 00");
     row("1 001 000", 1001000, 0, "UNMILIONEMILLE / 00");
@@ -96,34 +67,23 @@ void TestAmountInWords::amountInWords_data()
     row("1 001 000 000", 1001000000, 0, "UNMILIARDOUNMILIONE / 00");
     row("1 001 001 001", 1001001001, 0, "UNMILIARDOUNMILIONEMILLEUNO / 00");
     row("2 000 005 000", 2000005000, 0, "DUEMILIARDICINQUEMILA / 00");
-    row("21 021 021 021", Q_INT64_C(21021021021), 0,
-        "VENTUNOMILIARDIVENTUNOMILIONIVENTUNOMILAVENTUNO / 00");
-    row("101 000 000 000", Q_INT64_C(101000000000), 0, "CENTOUNOMILIARDI / 00");
-    row("300 003 000 000", Q_INT64_C(300003000000), 0, "TRECENTOMILIARDITREMILIONI / 00");
-    row("largest named", Q_INT64_C(999999999999), 0,
-        "NOVECENTONOVANTANOVEMILIARDINOVECENTONOVANTANOVEMILIONI"
-        "NOVECENTONOVANTANOVEMILANOVECENTONOVANTANOVE / 00");
-    row("1 234 567,89", 1234567, 8900,
-        "UNMILIONEDUECENTOTRENTAQUATTROMILACINQUECENTOSESSANTASETTE / 89");
-
-    // Decimal digits are copied, never rounded to two.
+    row("21 021 021 021", 21021021021, 0, "VENTUNOMILIARDIVENTUNOMILIONIVENTUNOMILAVENTUNO / 00");
+    row("101 000 000 000", 101000000000, 0, "CENTOUNOMILIARDI / 00");
+    row("300 003 000 000", 300003000000, 0, "TRECENTOMILIARDITREMILIONI / 00");
+    row("999 999 999 999", 999999999999, 0, nines + " / 00");
+    row("1 234 567,89", 1234567, 8900, "UNMILIONEDUECENTOTRENTAQUATTROMILACINQUECENTOSESSANTASETTE / 89");
+    // Decimal digits are copied as they stand, never rounded to two.
     row("0", 0, 0, "ZERO / 00");
     row("0,5", 0, 5000, "ZERO / 50");
     row("0,0001", 0, 1, "ZERO / 0001");
     row("1 500,5", 1500, 5000, "MILLECINQUECENTO / 50");
     row("7,05", 7, 500, "SETTE / 05");
     row("12,345", 12, 3450, "DODICI / 345");
-    row("12,3456", 12, 3456, "DODICI / 3456");
-    row("largest named with decimals", Q_INT64_C(999999999999), 9999,
-        "NOVECENTONOVANTANOVEMILIARDINOVECENTONOVANTANOVEMILIONI"
-        "NOVECENTONOVANTANOVEMILANOVECENTONOVANTANOVE / 9999");
-
+    row("999 999 999 999,9999", 999999999999, 9999, nines + " / 9999");
     // No name for these: no text rather than a wrong one.
-    row("10^12 refused", Q_INT64_C(1000000000000), 0, "");
-    row("10^12 + 1 refused", Q_INT64_C(1000000000001), 0, "");
-    row("largest currency refused", Q_INT64_C(922337203685477), 5807, "");
-    row("negative refused", -1, 0, "");
-    row("negative below one refused", 0, -5000, "");
+    row("10^12 refused", 1000000000000, 0, "");
+    row("largest currency refused", 922337203685477, 5807, "");
+    row("negative refused", 0, -5000, "");
 }
 
 void TestAmountInWords::amountInWords()
@@ -131,6 +91,56 @@ void TestAmountInWords::amountInWords()
     QFETCH(qint64, tenThousandths);
     QFETCH(QString, expected);
     QCOMPARE(AmountInWords(Currency::fromTenThousandths(tenThousandths)), expected);
+}
+
+// ICU's Italian spell-out is an independent speller to check the whole
+// part against, over more numbers than a hand-written table can hold.
+void TestAmountInWords::agreesWithIcu_data()
+{
+    QTest::addColumn<QList<qint64>>("numbers");
+    QList<qint64> small, repeated, round;
+    for (qint64 n = 0; n <= 2000; ++n)
+        small << n;
+    for (qint64 g = 0; g < 1000; ++g)
+        repeated << g * 1001001001;
+    for (qint64 k : {1, 2, 3, 8, 11, 17, 21, 28, 31, 81, 88, 99, 101, 108, 111, 118, 181, 188, 201, 281, 801, 999})
+        for (qint64 power = 1; k * power < 1000000000000; power *= 10)
+            round << k * power;
+    QTest::newRow("0 to 2000") << small;
+    QTest::newRow("every group value in every position") << repeated;
+    QTest::newRow("round numbers") << round;
+
+    QRandomGenerator random(20240605);
+    for (qint64 digits = 1, low = 1; digits <= 12; ++digits, low *= 10) {
+        QList<qint64> sample;
+        for (int i = 0; i < 400; ++i)
+            sample << low + qint64(random.bounded(quint64(9 * low)));
+        QTest::addRow("random, %lld digits", digits) << sample;
+    }
+}
+
+void TestAmountInWords::agreesWithIcu()
+{
+    QFETCH(QList<qint64>, numbers);
+    UErrorCode status = U_ZERO_ERROR;
+    icu::RuleBasedNumberFormat speller(icu::URBNF_SPELLOUT, icu::Locale("it"), status);
+    QVERIFY2(U_SUCCESS(status), u_errorName(status));
+    // Before a power name ICU shortens the final UNO of a compound number
+    // (VENTUNMILA, TRENTUN MILIONI) where the cheque keeps it whole: the
+    // one way the two spellers genuinely differ. UN MILIONE is alike in both.
+    static const QRegularExpression shortenedUno(QStringLiteral("NTUN(MILA|MILION|MILIARD)"));
+
+    for (qint64 n : numbers) {
+        icu::UnicodeString spelled;
+        speller.format(static_cast<int64_t>(n), spelled);
+        // "un milione due­cento­mila ventitré": the blanks, soft hyphens and
+        // accents ICU writes are not part of the cheque words.
+        QString icu = QString::fromUtf16(spelled.getBuffer(), spelled.length()).normalized(QString::NormalizationForm_D);
+        icu.removeIf([](QChar c) { return c == u' ' || c == u'\u00AD' || c.category() == QChar::Mark_NonSpacing; });
+        icu = icu.toUpper().replace(shortenedUno, QStringLiteral("NTUNO\\1")) + QLatin1String(" / 00");
+        const QString ours = AmountInWords(Currency::fromTenThousandths(n * 10000));
+        QVERIFY2(ours == icu, qPrintable(QStringLiteral("%1: ours %2, ICU %3").arg(n).arg(ours, icu)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestAmountInWords)
