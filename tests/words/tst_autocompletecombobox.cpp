@@ -134,12 +134,12 @@ void TestAutoCompleteComboBox::prefixIndexFollowsList()
     combo.addItems({"B", "AX", "àb", "Àa"});
     QCOMPARE(selectString(combo, "À"), 2);
     QCOMPARE(combo.lineEdit()->text(), "àb");
-    combo.insertItem(0, "ÀZ");
-    QCOMPARE(selectString(combo, "à"), 0);
-    combo.removeItem(0);
-    QCOMPARE(selectString(combo, "à"), 2);
-    combo.setItemText(2, "C");
+    combo.insertItem(2, "C");
     QCOMPARE(selectString(combo, "à"), 3);
+    combo.removeItem(3);
+    QCOMPARE(selectString(combo, "à"), 3);
+    combo.setItemText(2, "àc");
+    QCOMPARE(selectString(combo, "à"), 2);
     combo.clear();
     QCOMPARE(selectString(combo, "à"), -1);
     combo.addItems({"àq", "Q"});
