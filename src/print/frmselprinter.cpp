@@ -29,7 +29,7 @@ frmSelPrinter::frmSelPrinter(PrintDevice &device, QWidget *parent)
     , m_device(device)
     , m_list(new QListWidget(this))
     , m_ok(new QPushButton(this))
-    , m_cancel(new QPushButton(tr("&Annulla"), this))
+    , m_cancel(new QPushButton(QStringLiteral("&Annulla"), this))
 {
     setObjectName(QStringLiteral("frmSelPrinter"));
     setWindowTitle(QStringLiteral("Selezione Stampante"));

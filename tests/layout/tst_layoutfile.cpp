@@ -46,10 +46,8 @@ class TestLayoutFile : public QObject
 private Q_SLOTS:
     void fileName_data();
     void fileName();
-    void defaultContent();
     void load_data();
     void load();
-    void printPathWritesGeneralFormat();
 };
 
 void TestLayoutFile::fileName_data()
@@ -67,11 +65,6 @@ void TestLayoutFile::fileName()
     QFETCH(int, id);
     QFETCH(QString, name);
     QCOMPARE(LayoutFile::fileName(QStringLiteral("/data/Quendra"), id), name);
-}
-
-void TestLayoutFile::defaultContent()
-{
-    QCOMPARE(TextFile::joinLines(LayoutFile::defaultLines()), DefaultBytes);
 }
 
 void TestLayoutFile::load_data()
@@ -171,16 +164,6 @@ void TestLayoutFile::load()
     QVERIFY(layout == expected);
     QCOMPARE(gotPlace, place);
     QCOMPARE(gotAccount, account);
-}
-
-void TestLayoutFile::printPathWritesGeneralFormat()
-{
-    const QByteArray expected =
-        "Castelrovo\r\n 2,3 \r\n 13,5 \r\n 285 \r\n 1425 \r\n 270 \r\n 4230 \r\n 270 \r\n 6015 \r\n"
-        " 270 \r\n 8070 \r\n 1740 \r\n 2100 \r\n 2235 \r\n 2250 \r\n 1 \r\n001234\r\n 2700 \r\n 2250 \r\n";
-    QCOMPARE(TextFile::joinLines(LayoutFile::lines(QStringLiteral("Castelrovo"), defaultLayout(),
-                                                   QStringLiteral("001234"))),
-             expected);
 }
 
 QTEST_GUILESS_MAIN(TestLayoutFile)
