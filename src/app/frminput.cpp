@@ -284,7 +284,7 @@ void FrmInput::CtlFocus(QWidget *control)
 
 bool FrmInput::load()
 {
-    // Step 2: the banner's texts come with the banner.
+    // The banner will put its first text up here, before anything is read.
 
     if (!Folders::FolderExists(m_dataFolder))
         Folders::createFolder(m_dataFolder);
