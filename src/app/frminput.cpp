@@ -284,7 +284,7 @@ void FrmInput::CtlFocus(QWidget *control)
 
 bool FrmInput::load()
 {
-    // The banner will put its first text up here, before anything is read.
+    InitSpot();
 
     if (!Folders::FolderExists(m_dataFolder))
         Folders::createFolder(m_dataFolder);
@@ -295,8 +295,10 @@ bool FrmInput::load()
     }
     m_state.DataFolder = m_dataFolder;
 
-    // The bank archive is read from here once bank selection exists; until
-    // then no bank is current.
+    SetLastIDbanca();
+    PopolaBanche();
+    // The place and account number the file remembers are not shown: the
+    // place field starts empty and the account follows the selected bank.
     QString place;
     QString account;
     LayoutFile::LoadLayout(LayoutFile::fileName(m_state.DataFolder, m_state.IDbanca),
@@ -307,6 +309,13 @@ bool FrmInput::load()
     LUOGO->setFocus();
     return true;
 }
+
+// The banner, the bank archive and the choice of the bank used last come
+// with their own windows; until then the banner stays empty and no bank is
+// current, so the default layout file is the one read and written.
+void FrmInput::InitSpot() {}
+void FrmInput::SetLastIDbanca() {}
+void FrmInput::PopolaBanche() {}
 
 void FrmInput::bankSelectionRule()
 {

@@ -86,6 +86,9 @@ private:
     void setTabOrderOfFields();
     void loadBeneficiaries();
     void writeDefaultLayoutIfMissing();
+    void InitSpot();
+    void SetLastIDbanca();
+    void PopolaBanche();
     void bankSelectionRule();
     bool amountKeyRefused(QKeyEvent *key);
     int beneficiaryIndex(const QString &name) const;
