@@ -31,20 +31,17 @@ namespace {
 const QColor DarkRed(192, 0, 0);
 const QColor FocusYellow(255, 255, 0);
 
-QFont arial(qreal points, bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QFont named(const QString &family, qreal points, bool bold)
 {
     QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
+}
+
+QFont arial(qreal points, bool bold)
+{
+    return named(QStringLiteral("Arial"), points, bold);
 }
 
 QRect twipsRect(int left, int top, int width, int height)

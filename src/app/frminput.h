@@ -44,8 +44,9 @@ public:
     /// account number in the bank's layout file and prints the cheque.
     void printCheque();
 
-    /// Twips, as the window was designed, to logical pixels.
-    static constexpr int twips(int value) { return value / 15; }
+    /// Twips, as the window was designed, to logical pixels (15 twips each,
+    /// rounded to the nearest pixel so that edges designed to meet still do).
+    static constexpr int twips(int value) { return (value + 7) / 15; }
 
     // The controls, under the names the rest of the program knows them by.
     QLineEdit *LUOGO;

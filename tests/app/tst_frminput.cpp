@@ -57,10 +57,10 @@ void TestFrmInput::controlGeometry_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("pixels");
-    // Twips of the design divided by 15 twips per pixel, worked out by hand.
+    // Twips of the design divided by 15 twips per pixel, rounded, worked out by hand.
     QTest::newRow("LUOGO") << "LUOGO" << QRect(81, 6, 148, 24);
     QTest::newRow("GGMMAAAA") << "GGMMAAAA" << QRect(282, 6, 79, 24);
-    QTest::newRow("IMPORTO") << "IMPORTO" << QRect(417, 6, 80, 24);
+    QTest::newRow("IMPORTO") << "IMPORTO" << QRect(417, 6, 81, 24);
     QTest::newRow("IMPORTO_ABC") << "IMPORTO_ABC" << QRect(81, 36, 417, 24);
     QTest::newRow("BENEFICIARIO") << "BENEFICIARIO" << QRect(81, 66, 325, 24);
     QTest::newRow("BANCA") << "BANCA" << QRect(81, 96, 286, 24);
@@ -72,15 +72,15 @@ void TestFrmInput::controlGeometry_data()
     QTest::newRow("Label1") << "Label1" << QRect(8, 70, 79, 16);
     QTest::newRow("Label7") << "Label7" << QRect(9, 100, 79, 16);
     QTest::newRow("Label5") << "Label5" << QRect(375, 99, 28, 19);
-    QTest::newRow("AddBEN") << "AddBEN" << QRect(414, 66, 37, 25);
-    QTest::newRow("DelBEN") << "DelBEN" << QRect(459, 66, 37, 25);
+    QTest::newRow("AddBEN") << "AddBEN" << QRect(414, 66, 38, 25);
+    QTest::newRow("DelBEN") << "DelBEN" << QRect(459, 66, 38, 25);
     QTest::newRow("StampaAssegno") << "StampaAssegno" << QRect(414, 126, 84, 34);
     QTest::newRow("Calibrazione") << "Calibrazione" << QRect(414, 165, 84, 22);
     QTest::newRow("brLOGO") << "brLOGO" << QRect(7, 126, 399, 61);
     QTest::newRow("brRecapiti in brLOGO") << "brRecapiti" << QRect(240, 12, 133, 27);
     QTest::newRow("brURL in brLOGO") << "brURL" << QRect(240, 39, 161, 17);
     QTest::newRow("Frame1") << "Frame1" << QRect(6, 192, 493, 43);
-    QTest::newRow("TxtSpot in Frame1") << "TxtSpot" << QRect(3, 18, 486, 17);
+    QTest::newRow("TxtSpot in Frame1") << "TxtSpot" << QRect(3, 18, 487, 17);
     QTest::newRow("Frame2") << "Frame2" << QRect(6, 198, 494, 2);
     QTest::newRow("the window's client area") << "FrmInput" << QRect(0, 0, 506, 240);
 }
