@@ -42,9 +42,9 @@ class TestFrmInput : public QObject
 private Q_SLOTS:
     void controlGeometry_data();
     void controlGeometry();
-    void firstStartWritesDefaultLayout();
+    void firstStart_data();
+    void firstStart();
     void secondStartWritesNothing();
-    void uncreatableDataFolderEndsStartup();
     void enterWalksFieldsWithHighlight();
     void tabOrder();
     void bancaRefusesTyping();
@@ -96,28 +96,38 @@ void TestFrmInput::controlGeometry()
     QCOMPARE(control->minimumSize() == control->maximumSize(), control == &w.window);
 }
 
-void TestFrmInput::firstStartWritesDefaultLayout()
+void TestFrmInput::firstStart_data()
 {
-    QTemporaryDir empty;
-    const QString folder = empty.filePath(QStringLiteral("share/Quendra"));
-    AppState state;
-    FakeMessageBoxes messages;
-    FakeUrlOpener urls;
-    RecordingPrintDevice printer;
-    FrmInput window(state, folder, messages, urls, printer);
-    QVERIFY(window.load());
+    QTest::addColumn<bool>("blocked");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QList<Request>>("asked");
+    QTest::newRow("empty data location") << false << QStringList{"Quendra", "Quendra/Quendra.ini"}
+                                         << QList<Request>{};
+    // A plain file where the folder should be: no one, root included, can
+    // create the data folder then.
+    QTest::newRow("data folder cannot be created")
+        << true << QStringList{"Quendra"}
+        << QList<Request>{{"Errore durante il salvataggio delle impostazioni.", "Quendra",
+                           MessageBoxes::Icon::Critical, MessageBoxes::Buttons::Ok}};
+}
 
-    QVERIFY(messages.asked.isEmpty());
-    QCOMPARE(state.DataFolder, folder);
-    QCOMPARE(state.IDbanca, 0);
-    QCOMPARE(filesUnder(empty.path()), (QStringList{"share", "share/Quendra", "share/Quendra/Quendra.ini"}));
-    QFile ini(folder + QLatin1String("/Quendra.ini"));
-    QVERIFY(ini.open(QIODevice::ReadOnly));
-    QCOMPARE(ini.readAll(), DefaultLayoutBytes);
-    // Writing the default file does not read it: the record stays zero.
-    QVERIFY(state.layout == ChequeLayout());
-    QCOMPARE(window.BENEFICIARIO->count(), 0);
-    QVERIFY(window.NumCC->text().isEmpty());
+void TestFrmInput::firstStart()
+{
+    QFETCH(bool, blocked);
+    QFETCH(QStringList, files);
+    QFETCH(QList<Request>, asked);
+    WindowFixture w({}, false);
+    if (blocked)
+        QFile(w.folder()).open(QIODevice::WriteOnly);
+    QCOMPARE(w.window.load(), !blocked);
+    QCOMPARE(w.messages.asked, asked);
+    QCOMPARE(filesUnder(w.dir.path()), files);
+    QCOMPARE(w.state.DataFolder, blocked ? QString() : w.folder());
+    if (!blocked) {
+        QCOMPARE(w.bytes("Quendra.ini"), DefaultLayoutBytes);
+        // Writing the default file does not read it: the record stays zero.
+        QVERIFY(w.state.layout == ChequeLayout());
+    }
 }
 
 void TestFrmInput::secondStartWritesNothing()
@@ -146,27 +156,6 @@ void TestFrmInput::secondStartWritesNothing()
     // Blank lines are skipped, a leading blank is kept, the field stays empty.
     QCOMPARE(w.payees(), (QStringList{"ROSSI MARIO", " BIANCHI LUCA", "Città di Castelrovo", "VERDI"}));
     QVERIFY(w.window.BENEFICIARIO->currentText().isEmpty());
-}
-
-void TestFrmInput::uncreatableDataFolderEndsStartup()
-{
-    QTemporaryDir dir;
-    // A plain file where a parent folder should be: no one, root included,
-    // can create the data folder below it.
-    QFile blocker(dir.filePath(QStringLiteral("share")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-
-    AppState state;
-    FakeMessageBoxes messages;
-    FakeUrlOpener urls;
-    RecordingPrintDevice printer;
-    FrmInput window(state, dir.filePath(QStringLiteral("share/Quendra")), messages, urls, printer);
-    QVERIFY(!window.load());
-    QCOMPARE(messages.asked, (QList<Request>{{"Errore durante il salvataggio delle impostazioni.", "Quendra",
-                                              MessageBoxes::Icon::Critical, MessageBoxes::Buttons::Ok}}));
-    QCOMPARE(filesUnder(dir.path()), QStringList{"share"});
-    QCOMPARE(blocker.size(), 0);
 }
 
 void TestFrmInput::enterWalksFieldsWithHighlight()

@@ -17,9 +17,11 @@ struct WindowFixture
 {
     using Files = QList<QPair<const char *, QByteArray>>;
 
-    explicit WindowFixture(const Files &files = {})
+    /// withFolder false: the data folder does not exist yet, as at a first start.
+    explicit WindowFixture(const Files &files = {}, bool withFolder = true)
     {
-        QDir().mkpath(folder());
+        if (withFolder)
+            QDir().mkpath(folder());
         for (const auto &[name, bytes] : files)
             write(name, bytes);
         printer.setPrinters({QStringLiteral("Ufficio"), QStringLiteral("PDF")});

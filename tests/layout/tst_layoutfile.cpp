@@ -30,6 +30,17 @@ const QByteArray DefaultBytes =
     "\r\n2,3\r\n13,5\r\n285\r\n1425\r\n270\r\n4230\r\n270\r\n6015\r\n270\r\n8070\r\n"
     "1740\r\n2100\r\n2235\r\n2250\r\n1\r\n\r\n2700\r\n2250\r\n";
 
+// Every row starts from a record that is not zero, so "unchanged" shows.
+ChequeLayout startLayout()
+{
+    ChequeLayout l;
+    l.SXmargin = 9;
+    l.LUOGO = {11, 12};
+    l.PrintComma = 5;
+    l.NUMEROcc = {77, 78};
+    return l;
+}
+
 QByteArray withLine(int number, const QByteArray &text)
 {
     QList<QByteArray> lines = DefaultBytes.split('\n');
@@ -74,32 +85,23 @@ void TestLayoutFile::load_data()
     QTest::addColumn<QString>("place");
     QTest::addColumn<QString>("account");
 
-    // Every row starts from a record that is not zero, so "unchanged" shows.
-    ChequeLayout start;
-    start.SXmargin = 9;
-    start.LUOGO = {11, 12};
-    start.PrintComma = 5;
-    start.NUMEROcc = {77, 78};
-    QTest::addColumn<ChequeLayout>("before");
+    const ChequeLayout start = startLayout();
 
-    QTest::newRow("default file") << DefaultBytes << defaultLayout() << "" << "" << start;
-    QTest::newRow("missing file changes nothing") << QByteArray("<none>") << start << "kept" << "kept" << start;
+    QTest::newRow("default file") << DefaultBytes << defaultLayout() << "" << "";
+    QTest::newRow("missing file changes nothing") << QByteArray("<none>") << start << "kept" << "kept";
 
     ChequeLayout remembered = defaultLayout();
     QTest::newRow("place and account remembered")
         << withLine(17, "IT60X0542811101000000123456").replace("\r\n2,3", "Castelrovo\r\n2,3")
-        << remembered << "Castelrovo" << "IT60X0542811101000000123456" << start;
+        << remembered << "Castelrovo" << "IT60X0542811101000000123456";
 
     ChequeLayout blanks = defaultLayout();
     QTest::newRow("blanks around numbers, as the print path writes them")
         << QByteArray("Roma\r\n 2,3 \r\n 13,5 \r\n 285 \r\n 1425 \r\n 270 \r\n 4230 \r\n 270 \r\n"
                       " 6015 \r\n 270 \r\n 8070 \r\n 1740 \r\n 2100 \r\n 2235 \r\n 2250 \r\n 1 \r\n"
                       "12345\r\n 2700 \r\n 2250 \r\n")
-        << blanks << "Roma" << "12345" << start;
+        << blanks << "Roma" << "12345";
 
-    ChequeLayout lfOnly = defaultLayout();
-    QTest::newRow("lf line ends") << QByteArray(DefaultBytes).replace("\r\n", "\n") << lfOnly << ""
-                                  << "" << start;
 
     ChequeLayout unreadable = defaultLayout();
     unreadable.SXmargin = 9;       // line 2 empty
@@ -107,7 +109,7 @@ void TestLayoutFile::load_data()
     unreadable.NUMEROcc.left = 78; // line 19 has a dot
     QTest::newRow("unreadable lines keep their fields")
         << withLine(19, "2250.5").replace("\r\n2,3\r\n", "\r\n\r\n").replace("1425", "abc")
-        << unreadable << "" << "" << start;
+        << unreadable << "" << "";
 
     // Ten lines: what follows reads the holding text of line 10 again.
     ChequeLayout ten = start;
@@ -122,10 +124,10 @@ void TestLayoutFile::load_data()
     ten.PrintComma = 270;
     ten.NUMEROcc = {270, 270};
     QTest::newRow("ten-line file") << DefaultBytes.left(DefaultBytes.indexOf("8070")) << ten << ""
-                                   << "kept" << start;
+                                   << "kept";
 
     QTest::newRow("empty file") << QByteArray() << [&] { ChequeLayout l = start; l.PrintComma = 0; return l; }()
-                                << "kept" << "kept" << start;
+                                << "kept" << "kept";
 
     const QList<QPair<const char *, QByteArray>> comma = {
         {"line 16 is 1", "1"}, {"line 16 is 1 with blanks", " 1 "}, {"line 16 is 1,0", "1,0"},
@@ -137,7 +139,7 @@ void TestLayoutFile::load_data()
     for (int i = 0; i < comma.size(); ++i) {
         ChequeLayout l = defaultLayout();
         l.PrintComma = flags[i];
-        QTest::newRow(comma[i].first) << withLine(16, comma[i].second) << l << "" << "" << start;
+        QTest::newRow(comma[i].first) << withLine(16, comma[i].second) << l << "" << "";
     }
 }
 
@@ -147,7 +149,6 @@ void TestLayoutFile::load()
     QFETCH(ChequeLayout, expected);
     QFETCH(QString, place);
     QFETCH(QString, account);
-    QFETCH(ChequeLayout, before);
 
     QTemporaryDir dir;
     const QString path = LayoutFile::fileName(dir.path(), 0);
@@ -157,7 +158,7 @@ void TestLayoutFile::load()
         f.write(content);
     }
 
-    ChequeLayout layout = before;
+    ChequeLayout layout = startLayout();
     QString gotPlace = QStringLiteral("kept");
     QString gotAccount = QStringLiteral("kept");
     QCOMPARE(LayoutFile::LoadLayout(path, layout, gotPlace, gotAccount), content != "<none>");

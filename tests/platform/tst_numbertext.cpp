@@ -20,17 +20,11 @@ void TestNumberText::toSingle_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<float>("value");
-    QTest::newRow("comma decimal") << "2,3" << true << 2.3f;
-    QTest::newRow("blanks around") << " 13,5 " << true << 13.5f;
-    QTest::newRow("whole number") << "285" << true << 285.0f;
     QTest::newRow("negative") << "-12,25" << true << -12.25f;
     QTest::newRow("leading comma") << ",5" << true << 0.5f;
     QTest::newRow("trailing comma") << "7," << true << 7.0f;
-    QTest::newRow("empty") << "" << false << 0.0f;
     QTest::newRow("only blanks") << "   " << false << 0.0f;
-    QTest::newRow("dot is not decimal") << "2.3" << false << 0.0f;
     QTest::newRow("two commas") << "2,3,4" << false << 0.0f;
-    QTest::newRow("letters") << "abc" << false << 0.0f;
     QTest::newRow("number then letters") << "12cm" << false << 0.0f;
     QTest::newRow("lone comma") << "," << false << 0.0f;
     QTest::newRow("blank inside") << "1 2" << false << 0.0f;
@@ -51,18 +45,9 @@ void TestNumberText::leadingInteger16_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<int>("value");
-    QTest::newRow("one") << "1" << true << 1;
-    QTest::newRow("one with blanks") << " 1 " << true << 1;
-    QTest::newRow("comma stops the number") << "1,0" << true << 1;
-    QTest::newRow("zero") << "0" << true << 0;
-    QTest::newRow("empty is zero") << "" << true << 0;
-    QTest::newRow("letters are zero") << "abc" << true << 0;
     QTest::newRow("dot decimal") << "2.7" << true << 3;
-    QTest::newRow("half to even down") << "0.5" << true << 0;
-    QTest::newRow("half to even up") << "1.5" << true << 2;
     QTest::newRow("two and a half") << "2.5" << true << 2;
     QTest::newRow("blanks between digits") << "1 2" << true << 12;
-    QTest::newRow("layout coordinate") << "270" << true << 270;
     QTest::newRow("negative") << "-3" << true << -3;
     QTest::newRow("exponent") << "1e3" << true << 1000;
     QTest::newRow("too large") << "40000" << false << 0;
@@ -82,10 +67,6 @@ void TestNumberText::generalFormat_data()
 {
     QTest::addColumn<float>("value");
     QTest::addColumn<QString>("text");
-    QTest::newRow("whole") << 285.0f << " 285 ";
-    QTest::newRow("decimal comma") << 2.3f << " 2,3 ";
-    QTest::newRow("thirteen and a half") << 13.5f << " 13,5 ";
-    QTest::newRow("zero") << 0.0f << " 0 ";
     QTest::newRow("negative has no leading blank") << -4.0f << "-4 ";
     QTest::newRow("fraction of a twip") << 1425.25f << " 1425,25 ";
     QTest::newRow("large, no exponent") << 30000000.0f << " 30000000 ";
