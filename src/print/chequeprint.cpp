@@ -2,6 +2,8 @@
 
 #include "printdevice.h"
 
+#include <QPointF>
+
 namespace {
 
 constexpr double MillimetresPerInch = 25.4;
@@ -25,8 +27,6 @@ public:
     PrintDevice &device() { return m_device; }
     bool allSucceeded() const { return m_ok; }
 
-    // Forms and applies the same job set-up for cheque and test page alike:
-    // calibrated positions are only valid when both are printed the same way.
     void setUp()
     {
         check(m_device.setOrientation(PrintDevice::Landscape));
@@ -159,34 +159,6 @@ bool PrintChequePage(PrintDevice &device, const ChequeLayout &layout, const Cheq
         const QPointF account = fieldPosition(layout, layout.NUMEROcc);
         page.printAt(account.x(), account.y(), fields.NumCC);
     }
-
-    return page.end();
-}
-
-bool PrintTestPage(PrintDevice &device, const TestPagePositions &positions,
-                   double originLeft, double originTop, bool printComma, const QString &date)
-{
-    Page page(device);
-    page.setUp();
-
-    auto printField = [&](const QPointF &label, const QString &text, double shift = 0) {
-        page.printAt(label.x() + originLeft + shift, label.y() + originTop, text);
-    };
-
-    printField(positions.LUOGO, QStringLiteral("Castelrovo"));
-    printField(positions.GGMMAAAA, date);
-
-    // Unlike the cheque page, the sample keeps this size to its end, words
-    // and account number included.
-    page.setSize(FigureSize);
-    const QString figures = QStringLiteral("1 5 0 0");
-    const double w = page.width(figures);
-    printField(positions.IMPORTO_CIFRE, printComma ? figures + QLatin1Char(',') : figures,
-               FiguresWidth - w);
-    printField(positions.IMPORTO_DEC, QStringLiteral("0 0"));
-    printField(positions.IMPORTO_ABC, QStringLiteral("MILLECINQUECENTO/00"));
-    printField(positions.BENEFICIARIO, QStringLiteral("BRENTOLA SNC"));
-    printField(positions.NUMEROcc, QStringLiteral("(numero C/C)"));
 
     return page.end();
 }

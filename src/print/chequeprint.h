@@ -3,7 +3,6 @@
 #include "chequelayout.h"
 #include "currency.h"
 
-#include <QPointF>
 #include <QString>
 
 class PrintDevice;
@@ -26,27 +25,6 @@ struct ChequeFields
 /// the result is true only when every operation succeeded, for callers that
 /// want to know (the cheque print itself does not).
 bool PrintChequePage(PrintDevice &device, const ChequeLayout &layout, const ChequeFields &fields);
-
-/// Where the calibration window's labels stand, in millimetres from the
-/// print origin (x = left, y = top).
-struct TestPagePositions
-{
-    QPointF LUOGO;
-    QPointF GGMMAAAA;
-    QPointF IMPORTO_CIFRE;
-    QPointF IMPORTO_DEC;
-    QPointF IMPORTO_ABC;
-    QPointF BENEFICIARIO;
-    QPointF NUMEROcc;
-};
-
-/// Prints the calibration sample cheque: fixed sample texts at \a positions,
-/// shifted by the origin (millimetres), with the same job set-up as the
-/// cheque page so that positions tried here hold for real cheques. \a date
-/// is printed as given. Returns false when any device operation failed;
-/// printing goes on past a failure.
-bool PrintTestPage(PrintDevice &device, const TestPagePositions &positions,
-                   double originLeft, double originTop, bool printComma, const QString &date);
 
 /// Every character followed by one blank, then the blanks at both ends
 /// removed: "1500" gives "1 5 0 0".

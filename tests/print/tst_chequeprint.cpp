@@ -17,7 +17,6 @@ private slots:
     void digits();
     void amountArea_data();
     void amountArea();
-    void testPageSharesTheSetUp();
 };
 
 void tst_ChequePrint::digits_data()
@@ -69,20 +68,6 @@ void tst_ChequePrint::amountArea()
     QCOMPARE(printed, QStringList({"Castelrovo @11", "01/02/2024 @11"}) + area
                           + QStringList({"BRENTOLA SNC @13", "12345 @11"}));
     QCOMPARE(device.documentsEnded(), 1);
-}
-
-void tst_ChequePrint::testPageSharesTheSetUp()
-{
-    TestPagePositions labels;
-    labels.IMPORTO_CIFRE = {106.0, 4.75};
-    RecordingPrintDevice device; // 1 mm per character
-    QVERIFY(PrintTestPage(device, labels, 23.0, 135.0, true, "05/12/2026"));
-    QCOMPARE(device.callTexts().mid(0, 6), SetUp);
-    const RecordingPrintDevice::Printed figures = device.printed().at(2);
-    QCOMPARE(figures.text, QStringLiteral("1 5 0 0,"));
-    // The comma is not in the measured width.
-    QCOMPARE(QPointF(figures.x, figures.y), QPointF(154.0, 139.75));
-    QCOMPARE(device.printed().last().fontSize, 13.0f);
 }
 
 QTEST_GUILESS_MAIN(tst_ChequePrint)

@@ -29,9 +29,27 @@ class tst_QtPrintDevice : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void noPrinterFailsQuietly();
     void fieldStartsAtItsPosition_data();
     void fieldStartsAtItsPosition();
 };
+
+void tst_QtPrintDevice::initTestCase()
+{
+    // A printing service that is not there, whatever this machine runs.
+    qputenv("CUPS_SERVER", QDir::temp().filePath(QStringLiteral("no-such-cups.sock")).toLocal8Bit());
+}
+
+void tst_QtPrintDevice::noPrinterFailsQuietly()
+{
+    QtPrintDevice device;
+    int count = -1;
+    QVERIFY(device.printerCount(count));
+    QCOMPARE(count, 0);
+    QVERIFY(!device.makeCurrent(0));
+    QVERIFY(!PrintChequePage(device, ChequeLayout(), {"Castelrovo", "", "1500", "MILLE", "ROSSI", "1"}));
+}
 
 void tst_QtPrintDevice::fieldStartsAtItsPosition_data()
 {
