@@ -61,7 +61,7 @@ void tst_ChequePrint::amountArea()
     ChequeLayout layout;
     layout.PrintComma = qint16(printComma);
     QVERIFY(PrintChequePage(device, layout, {"Castelrovo", "01/02/2024", amount, "MILLE/00", "BRENTOLA SNC", "12345"}));
-    QCOMPARE(device.callTexts().mid(0, 6), SetUp);
+    QCOMPARE(device.calls().mid(0, 6), SetUp);
     QStringList printed;
     for (const auto &p : device.printed())
         printed << QStringLiteral("%1 @%2").arg(p.text).arg(p.fontSize);
