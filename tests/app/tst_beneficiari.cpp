@@ -35,55 +35,76 @@ class TestBeneficiari : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void add_data();
-    void add();
+    void archive_data();
+    void archive();
     void emptyNameKeepsFocusInTheField();
     void silentModeOnlyAsksForNewNames();
-    void remove_data();
-    void remove();
 };
 
-void TestBeneficiari::add_data()
+void TestBeneficiari::archive_data()
 {
+    QTest::addColumn<QString>("button");
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("answer");
     QTest::addColumn<QList<Request>>("asked");
     QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QString>("fieldAfter"); // "=": as typed
 
-    QTest::newRow("first name creates the file")
+    QTest::newRow("first name creates the file") << "AddBEN"
         << QByteArray("<none>") << "ROSSI MARIO" << int(Answer::Yes) << QList<Request>{addQuestion("ROSSI MARIO")}
-        << QByteArray("ROSSI MARIO\r\n");
-    QTest::newRow("accented name appended in the archive's code page")
+        << QByteArray("ROSSI MARIO\r\n") << "=";
+    QTest::newRow("accented name appended in the archive's code page") << "AddBEN"
         << QByteArray("Citt\xe0 di Castelrovo\r\n") << "Perché Sì €uro" << int(Answer::Yes)
         << QList<Request>{addQuestion("Perché Sì €uro")}
-        << QByteArray("Citt\xe0 di Castelrovo\r\nPerch\xe9 S\xec \x80uro\r\n");
-    QTest::newRow("blanks around are trimmed")
+        << QByteArray("Citt\xe0 di Castelrovo\r\nPerch\xe9 S\xec \x80uro\r\n") << "=";
+    QTest::newRow("blanks around are trimmed") << "AddBEN"
         << QByteArray("ROSSI MARIO\r\n") << "   BIANCHI LUCA  " << int(Answer::Yes)
-        << QList<Request>{addQuestion("BIANCHI LUCA")} << QByteArray("ROSSI MARIO\r\nBIANCHI LUCA\r\n");
-    QTest::newRow("case differs: a new name")
+        << QList<Request>{addQuestion("BIANCHI LUCA")} << QByteArray("ROSSI MARIO\r\nBIANCHI LUCA\r\n") << "=";
+    QTest::newRow("case differs: a new name") << "AddBEN"
         << QByteArray("ROSSI MARIO\r\n") << "Rossi Mario" << int(Answer::Yes)
-        << QList<Request>{addQuestion("Rossi Mario")} << QByteArray("ROSSI MARIO\r\nRossi Mario\r\n");
-    QTest::newRow("answer No stores nothing")
+        << QList<Request>{addQuestion("Rossi Mario")} << QByteArray("ROSSI MARIO\r\nRossi Mario\r\n") << "=";
+    QTest::newRow("answer No stores nothing") << "AddBEN"
         << QByteArray("ROSSI MARIO\r\n") << "VERDI ANNA" << int(Answer::No)
-        << QList<Request>{addQuestion("VERDI ANNA")} << QByteArray("ROSSI MARIO\r\n");
-    QTest::newRow("already present")
+        << QList<Request>{addQuestion("VERDI ANNA")} << QByteArray("ROSSI MARIO\r\n") << "=";
+    QTest::newRow("already present") << "AddBEN"
         << QByteArray("ROSSI MARIO\r\n") << " ROSSI MARIO" << int(Answer::Yes)
-        << QList<Request>{notice("Beneficiario già presente.", Icon::Exclamation)} << QByteArray("ROSSI MARIO\r\n");
-    QTest::newRow("name the archive cannot hold")
+        << QList<Request>{notice("Beneficiario già presente.", Icon::Exclamation)} << QByteArray("ROSSI MARIO\r\n") << "=";
+    QTest::newRow("name the archive cannot hold") << "AddBEN"
         << QByteArray("ROSSI MARIO\r\n") << "Łukasz Wiśniewski" << int(Answer::Yes)
         << QList<Request>{notice("Il Beneficiario «Łukasz Wiśniewski» contiene caratteri che l'archivio dei "
                                  "Beneficiari non può conservare (Łś) e non viene salvato.", Icon::Exclamation)}
-        << QByteArray("ROSSI MARIO\r\n");
+        << QByteArray("ROSSI MARIO\r\n") << "=";
+    const QByteArray three = "ROSSI MARIO\r\n\r\nBIANCHI LUCA\r\n  \r\nVERDI ANNA\r\n";
+    QTest::newRow("middle entry, empty lines dropped") << "DelBEN"
+        << three << " BIANCHI LUCA " << int(Answer::Yes) << QList<Request>{deleteQuestion("BIANCHI LUCA")}
+        << QByteArray("ROSSI MARIO\r\nVERDI ANNA\r\n") << "";
+    QTest::newRow("answer No keeps everything") << "DelBEN"
+        << three << "BIANCHI LUCA" << int(Answer::No) << QList<Request>{deleteQuestion("BIANCHI LUCA")} << three
+        << "BIANCHI LUCA";
+    QTest::newRow("unknown name clears the field, asks nothing") << "DelBEN"
+        << three << "GIALLI" << int(Answer::Yes) << QList<Request>{} << three << "";
+    QTest::newRow("case differs: not found") << "DelBEN"
+        << three << "verdi anna" << int(Answer::Yes) << QList<Request>{} << three << "";
+    QTest::newRow("empty field does nothing") << "DelBEN" << three << "  " << int(Answer::Yes) << QList<Request>{} << three << "  ";
+    QTest::newRow("accented names rewritten byte for byte") << "DelBEN"
+        << QByteArray("Citt\xe0 di Castelrovo\r\nNiccol\xf2 D'Amico\r\nSociet\xe0 \x93Il Faro\x94 \x80\r\n")
+        << "Niccolò D'Amico" << int(Answer::Yes) << QList<Request>{deleteQuestion("Niccolò D'Amico")}
+        << QByteArray("Citt\xe0 di Castelrovo\r\nSociet\xe0 \x93Il Faro\x94 \x80\r\n") << "";
+    QTest::newRow("duplicate: the first goes") << "DelBEN"
+        << QByteArray("A\r\nB\r\nA\r\n") << "A" << int(Answer::Yes) << QList<Request>{deleteQuestion("A")}
+        << QByteArray("B\r\nA\r\n") << "";
 }
 
-void TestBeneficiari::add()
+void TestBeneficiari::archive()
 {
+    QFETCH(QString, button);
     QFETCH(QByteArray, before);
     QFETCH(QString, typed);
     QFETCH(int, answer);
     QFETCH(QList<Request>, asked);
     QFETCH(QByteArray, after);
+    QFETCH(QString, fieldAfter);
 
     WindowFixture w;
     if (before != "<none>")
@@ -91,12 +112,11 @@ void TestBeneficiari::add()
     QVERIFY(w.window.load());
     w.messages.answers = {Answer(answer)};
     w.window.BENEFICIARIO->setEditText(typed);
-    QTest::mouseClick(w.window.AddBEN, Qt::LeftButton);
-
+    QTest::mouseClick(w.window.findChild<QPushButton *>(button), Qt::LeftButton);
     QCOMPARE(w.messages.asked, asked);
     QCOMPARE(w.bytes("Beneficiari.ini"), after);
-    QCOMPARE(w.payees(), TextFile::splitLines(after));
-    QCOMPARE(w.window.BENEFICIARIO->currentText(), typed);
+    QCOMPARE(w.payees(), TextFile::splitLines(after).filter(QRegularExpression(QStringLiteral("\\S"))));
+    QCOMPARE(w.window.BENEFICIARIO->currentText(), fieldAfter == QLatin1String("=") ? typed : fieldAfter);
 }
 
 void TestBeneficiari::emptyNameKeepsFocusInTheField()
@@ -123,56 +143,6 @@ void TestBeneficiari::silentModeOnlyAsksForNewNames()
     }
     QCOMPARE(w.messages.asked, QList<Request>{addQuestion("NERI PAOLO")});
     QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("ROSSI MARIO\r\nNERI PAOLO\r\n"));
-}
-
-void TestBeneficiari::remove_data()
-{
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QList<Request>>("asked");
-    QTest::addColumn<QByteArray>("after");
-    QTest::addColumn<QString>("fieldAfter");
-
-    const QByteArray three = "ROSSI MARIO\r\n\r\nBIANCHI LUCA\r\n  \r\nVERDI ANNA\r\n";
-    QTest::newRow("middle entry, empty lines dropped")
-        << three << " BIANCHI LUCA " << int(Answer::Yes) << QList<Request>{deleteQuestion("BIANCHI LUCA")}
-        << QByteArray("ROSSI MARIO\r\nVERDI ANNA\r\n") << "";
-    QTest::newRow("answer No keeps everything")
-        << three << "BIANCHI LUCA" << int(Answer::No) << QList<Request>{deleteQuestion("BIANCHI LUCA")} << three
-        << "BIANCHI LUCA";
-    QTest::newRow("unknown name clears the field, asks nothing")
-        << three << "GIALLI" << int(Answer::Yes) << QList<Request>{} << three << "";
-    QTest::newRow("case differs: not found")
-        << three << "verdi anna" << int(Answer::Yes) << QList<Request>{} << three << "";
-    QTest::newRow("empty field does nothing") << three << "  " << int(Answer::Yes) << QList<Request>{} << three << "  ";
-    QTest::newRow("accented names rewritten byte for byte")
-        << QByteArray("Citt\xe0 di Castelrovo\r\nNiccol\xf2 D'Amico\r\nSociet\xe0 \x93Il Faro\x94 \x80\r\n")
-        << "Niccolò D'Amico" << int(Answer::Yes) << QList<Request>{deleteQuestion("Niccolò D'Amico")}
-        << QByteArray("Citt\xe0 di Castelrovo\r\nSociet\xe0 \x93Il Faro\x94 \x80\r\n") << "";
-    QTest::newRow("duplicate: the first goes")
-        << QByteArray("A\r\nB\r\nA\r\n") << "A" << int(Answer::Yes) << QList<Request>{deleteQuestion("A")}
-        << QByteArray("B\r\nA\r\n") << "";
-}
-
-void TestBeneficiari::remove()
-{
-    QFETCH(QByteArray, before);
-    QFETCH(QString, typed);
-    QFETCH(int, answer);
-    QFETCH(QList<Request>, asked);
-    QFETCH(QByteArray, after);
-    QFETCH(QString, fieldAfter);
-
-    WindowFixture w(WindowFixture::Files{{"Beneficiari.ini", before}});
-    QVERIFY(w.window.load());
-    w.messages.answers = {Answer(answer)};
-    w.window.BENEFICIARIO->setEditText(typed);
-    QTest::mouseClick(w.window.DelBEN, Qt::LeftButton);
-    QCOMPARE(w.messages.asked, asked);
-    QCOMPARE(w.bytes("Beneficiari.ini"), after);
-    QCOMPARE(w.payees(), TextFile::splitLines(after).filter(QRegularExpression(QStringLiteral("\\S"))));
-    QCOMPARE(w.window.BENEFICIARIO->currentText(), fieldAfter);
 }
 
 QTEST_MAIN(TestBeneficiari)
