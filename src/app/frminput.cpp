@@ -5,8 +5,9 @@
 #include "autocompletekeyfilter.h"
 #include "beneficiaryarchive.h"
 #include "chequeprint.h"
-#include "currency.h"
 #include "combomessages.h"
+#include "currency.h"
+#include "fieldguard.h"
 #include "folders.h"
 #include "frmselprinter.h"
 #include "layoutfile.h"
@@ -15,6 +16,7 @@
 #include "textfile.h"
 #include "urlopener.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
@@ -246,6 +248,17 @@ void FrmInput::createControls()
     for (QWidget *w : {static_cast<QWidget *>(LUOGO), static_cast<QWidget *>(GGMMAAAA),
                        static_cast<QWidget *>(IMPORTO), static_cast<QWidget *>(BANCA)})
         w->installEventFilter(this);
+    // The open list takes the keyboard; without this it would pick a bank
+    // by its first letter.
+    BANCA->view()->installEventFilter(this);
+    // Place and account number go into the layout file, so they keep to
+    // what it can hold; the other fields only ever go onto paper.
+    FieldGuard::install(*LUOGO, FieldGuard::Rule::Storable);
+    FieldGuard::install(*GGMMAAAA, FieldGuard::Rule::OneLine);
+    FieldGuard::install(*IMPORTO, FieldGuard::Rule::Amount);
+    FieldGuard::install(*IMPORTO_ABC, FieldGuard::Rule::OneLine);
+    FieldGuard::install(*BENEFICIARIO, FieldGuard::Rule::OneLine);
+    FieldGuard::install(*NumCC, FieldGuard::Rule::Storable);
     for (QWidget *w : m_highlightable)
         setFieldBackground(w, palette().color(QPalette::Base));
 }
@@ -505,9 +518,19 @@ bool FrmInput::eventFilter(QObject *watched, QEvent *event)
     const auto key = static_cast<QKeyEvent *>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 
-    if (watched == BANCA) {
-        // A bank is chosen from the list only: no typed character reaches it.
-        return !key->text().isEmpty() && key->text().at(0).isPrint();
+    if (watched == BANCA || watched == BANCA->view()) {
+        // A bank is chosen with the mouse or the arrows only: no typed
+        // character reaches the field or its open list.
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return false;
+        default:
+            return !key->text().isEmpty();
+        }
     }
     if (watched == IMPORTO && !enter && amountKeyRefused(key))
         return true;

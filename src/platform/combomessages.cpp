@@ -189,11 +189,14 @@ private:
     std::vector<int> m_tree;      // min-segment tree over m_entries' rows, leaves at [n, 2n)
 };
 
+void showRow(QComboBox &combo, int row);
+
 // Qt gives the keyboard to an open drop-down list, so without this the
 // key after the first completion would go to the list instead of the
 // combo box and its auto-completion. The typing keys are sent on to the
 // combo box, as they are when the list is closed; the list keeps only the
-// keys that move in it or close it.
+// keys that move in it, and the row they move to becomes the field's text,
+// so that Enter accepts the row the user sees highlighted.
 class DropDownKeyForwarder : public QObject
 {
     Q_OBJECT
@@ -222,12 +225,26 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched != m_view || !m_combo.isEditable())
+        if (watched != m_view || !m_combo.isEditable() || m_moving)
             return false;
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
             return false;
         auto *key = static_cast<QKeyEvent *>(event);
-        if (staysWithList(*key))
+        if (movesInList(*key)) {
+            if (event->type() == QEvent::KeyPress) {
+                m_moving = true;
+                QCoreApplication::sendEvent(m_view, event);
+                m_moving = false;
+                if (const QModelIndex current = m_view->currentIndex(); current.isValid())
+                    showRow(m_combo, current.row());
+                if (QLineEdit *edit = m_combo.lineEdit())
+                    edit->end(false);
+                return true;
+            }
+            return false;
+        }
+        // F4 and Alt+arrow close the list as they always do.
+        if (key->key() == Qt::Key_F4 || key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)
             return false;
         if (event->type() == QEvent::ShortcutOverride) {
             // Claim the key, so that the list does not take Enter as a choice
@@ -235,6 +252,10 @@ protected:
             event->accept();
             return true;
         }
+        // Escape and the focus keys close the list and then do in the field
+        // what they do with the list closed.
+        if (key->key() == Qt::Key_Escape || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            m_combo.hidePopup();
         QKeyEvent copy(QEvent::KeyPress, key->key(), key->modifiers(), key->text(),
                        key->isAutoRepeat(), ushort(key->count()));
         QCoreApplication::sendEvent(&m_combo, &copy);
@@ -242,17 +263,15 @@ protected:
     }
 
 private:
-    static bool staysWithList(const QKeyEvent &key)
+    static bool movesInList(const QKeyEvent &key)
     {
+        if (key.modifiers() & Qt::AltModifier)
+            return false;
         switch (key.key()) {
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:
-        case Qt::Key_Escape:
-        case Qt::Key_F4:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
             return true;
         default:
             return false;
@@ -261,6 +280,7 @@ private:
 
     QComboBox &m_combo;
     QPointer<QAbstractItemView> m_view;
+    bool m_moving = false;
 };
 
 bool isDropDownOpen(const QComboBox &combo)
@@ -292,8 +312,15 @@ void prepareSelectString(QComboBox &combo)
 int selectString(QComboBox &combo, const QString &prefix)
 {
     const int row = PrefixIndex::of(combo).firstRow(prefix);
-    if (row < 0)
-        return -1;
+    if (row >= 0)
+        showRow(combo, row);
+    return row;
+}
+
+namespace {
+
+void showRow(QComboBox &combo, int row)
+{
     combo.setCurrentIndex(row);
     // Qt fills the edit field only as a side effect of setCurrentIndex; the
     // field may hold typed text over the very row that is already current.
@@ -302,7 +329,8 @@ int selectString(QComboBox &combo, const QString &prefix)
         edit->setText(itemText);
     if (isDropDownOpen(combo))
         combo.view()->setCurrentIndex(combo.model()->index(row, combo.modelColumn(), combo.rootModelIndex()));
-    return row;
 }
+
+} // namespace
 
 #include "combomessages.moc"

@@ -8,10 +8,10 @@ class QComboBox;
 // and pick the first item that begins with some text.
 
 /// Opens the drop-down list if it is not open yet. While it is open the
-/// typing keys (characters, Backspace, Enter, the editing keys) still reach
-/// the combo box itself, as they would with the list closed; only the keys
-/// that move in the list or close it (arrows, page keys, Escape, F4) stay
-/// with the list.
+/// keys still reach the combo box itself, as they would with the list
+/// closed, except those that move in the list (arrows, page keys): the row
+/// they move to becomes the text of the field. Escape, Tab and Shift+Tab
+/// close the list first.
 void showDropDown(QComboBox &combo);
 
 /// Closes the drop-down list if it is open.

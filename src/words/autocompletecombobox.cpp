@@ -8,6 +8,7 @@
 namespace {
 constexpr int Backspace = 8;
 constexpr int Enter = 13;
+constexpr int Escape = 27;
 constexpr int FirstPrintable = 32;
 }
 
@@ -58,6 +59,10 @@ int AutoCompleteComboBox(QComboBox &combo, int keyCode)
         // and left open it would keep the keyboard until clicked away.
         hideDropDown(combo);
         return Enter;
+    case Escape:
+        // Escape takes back no part of the text: what is shown stays, whole.
+        edit->end(false);
+        return 0;
     default:
         return 0;
     }

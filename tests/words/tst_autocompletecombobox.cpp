@@ -8,8 +8,7 @@ namespace {
 
 // Keys that type no character, as the scripts below write them.
 const QHash<char16_t, Qt::Key> Keys = {
-    {u'⌫', Qt::Key_Backspace}, {u'⏎', Qt::Key_Return}, {u'⎋', Qt::Key_Escape}, {u'←', Qt::Key_Left},
-    {u'↓', Qt::Key_Down}};
+    {u'⌫', Qt::Key_Backspace}, {u'⏎', Qt::Key_Return}, {u'⎋', Qt::Key_Escape}, {u'←', Qt::Key_Left}};
 
 struct KeyRecorder : QObject
 {
@@ -48,8 +47,8 @@ void TestAutoCompleteComboBox::typing_data()
     QTest::newRow("second backspace removes a typed letter") << "ros⌫⌫" << "RO" << "" << true << "";
     QTest::newRow("backspace in empty field") << "⌫" << "" << "" << false << "";
     QTest::newRow("no match keeps the typed text") << "rx" << "Rx" << "" << true << "";
-    // With the list open, ↓ stays with it and the other keys reach the combo box.
-    QTest::newRow("typing mid-text appends at the end") << "xy↓←←z" << "xyz" << "" << true << "Left Left";
+    // With the list open, the editing keys reach the combo box.
+    QTest::newRow("typing mid-text appends at the end") << "xy←←z" << "xyz" << "" << true << "Left Left";
     QTest::newRow("enter keeps the completion") << "ros⏎" << "ROSSI MARIO" << "" << false << "Return";
     QTest::newRow("escape discarded") << "xy⏎⎋" << "xy" << "" << false << "Return";
 }
