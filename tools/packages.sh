@@ -7,7 +7,7 @@ BUILD_PACKAGES=(
 )
 TEST_PACKAGES=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-  xvfb xdotool x11-utils imagemagick libx11-dev
+  xvfb xdotool xclip x11-utils imagemagick libx11-dev
   libicu-dev libbenchmark-dev
 )
 

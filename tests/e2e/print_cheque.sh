@@ -3,9 +3,11 @@
 # program under a private X server prints to a private CUPS whose raw queues
 # save every job, and the saved PDF is read back with pdftotext.
 #
-#  1. Default layout, new payee, answer Sì: the payee is archived, the first
-#     printer of the list (not the default one) gets the job, every field is
-#     at its place and size, the layout file keeps place and account number.
+#  1. Default layout, new payee, answer Sì, a place with a line break pasted
+#     with the middle button: the payee is archived, the first printer of the
+#     list (not the default one) gets a landscape page, every field is at its
+#     place and size, the place is one line, and the layout file keeps place
+#     and account number in its 19 lines.
 #  2. Next start, same payee: no question; Annulla prints nothing and leaves
 #     the layout file alone (bytes and write time); a print right after goes
 #     through and stores the new place and an empty account number.
@@ -32,7 +34,8 @@ app_env "$tmp/one"
 app_start "$bin"
 win=$(app_main_window 60) || e2e_fail "no main window (see $APP_DIR/app.log)"
 
-fill_cheque "$win" "Milano" "12/03/2024" "1500.5" "Mario Rossi"
+paste_place "$win" $'Roma\r\nMilano'
+fill_cheque "$win" "" "12/03/2024" "1500.5" "Mario Rossi"
 type_account "$win" "000123456789"
 press_print "$win"
 
@@ -55,16 +58,17 @@ id=$(basename "$(cups_job_files | head -n 1)" .job)
 # 165.3458 mm and so end at 171.7205 mm; the comma after the figures touches
 # them, so pdftotext reads "0,5" as one word.
 job_words 1
-pdf_expect_word "$w" "Milano" 48.1354 140.0271 11 || e2e_fail "place"
+pdf_expect_landscape "$w" || e2e_fail "the cheque was not printed landscape"
+pdf_expect_line "$w" 140.0271 11 "Roma Milano" 48.1354 - || e2e_fail "place"
 pdf_expect_word "$w" "12/03/2024" 97.6125 139.7625 11 || e2e_fail "date"
 pdf_expect_line "$w" 139.7625 13 "#1 5 0 0,5 0" 147.0736 171.7205 || e2e_fail "amount in figures"
 pdf_expect_line "$w" 165.6917 11 "MILLECINQUECENTO / 50###" 60.0417 - || e2e_fail "amount in words"
 pdf_expect_line "$w" 174.4229 13 "Mario Rossi" 62.6875 - || e2e_fail "payee"
 pdf_expect_word "$w" "000123456789" 62.6875 182.625 11 || e2e_fail "account number"
-(( $(pdf_word_count "$w") == 13 )) || { _pdf_dump "$w"; e2e_fail "the page holds more than the cheque's fields"; }
+(( $(pdf_word_count "$w") == 14 )) || { _pdf_dump "$w"; e2e_fail "the page holds more than the cheque's fields"; }
 
 app_lines "$APP_DATA/Quendra.ini" \
-    "Milano" " 2,3 " " 13,5 " " 285 " " 1425 " " 270 " " 4230 " " 270 " " 6015 " \
+    "Roma Milano" " 2,3 " " 13,5 " " 285 " " 1425 " " 270 " " 4230 " " 270 " " 6015 " \
     " 270 " " 8070 " " 1740 " " 2100 " " 2235 " " 2250 " " 1 " "000123456789" " 2700 " " 2250 " \
     || e2e_fail "Quendra.ini after the first print"
 app_lines "$APP_DATA/Beneficiari.ini" "Mario Rossi" || e2e_fail "the payee was not archived"
@@ -102,6 +106,7 @@ cups_wait_job_file 2 60 || e2e_fail "the print after Annulla did not arrive"
 # "2 0" starts 32 - 6.3747 mm right of 129.0979 mm; no account number, as
 # the field is empty.
 job_words 2
+pdf_expect_landscape "$w" || e2e_fail "the second cheque was not printed landscape"
 pdf_expect_word "$w" "Torino" 48.1354 140.0271 11 || e2e_fail "place (2)"
 pdf_expect_word "$w" "13/03/2024" 97.6125 139.7625 11 || e2e_fail "date (2)"
 pdf_expect_line "$w" 139.7625 13 "#2 0,0 0" 154.7232 171.7205 || e2e_fail "amount in figures (2)"

@@ -6,6 +6,7 @@
 #                        when the window opens and Enter walks on to the
 #                        date, the amount and the payee
 #   type_account WIN TEXT   click into NumCC and type TEXT
+#   paste_place WIN TEXT middle-click TEXT into LUOGO from the X selection
 #   press_print WIN      click the print button StampaAssegno
 #   close_program WIN    close the main window; the program must end with 0
 #   job_words N          read the Nth saved job; its word list goes to $w
@@ -15,6 +16,7 @@
 # the centre of NumCC (6020,1440 size 1455x360 twips) and of StampaAssegno
 # (6210,1890 size 1265x510), which has no caption to find it by.
 NUMCC_XY=(450 108)
+LUOGO_XY=(155 18)
 PRINT_XY=(456 143)
 
 # With "enter" last, Enter also ends the payee: it accepts the completed name
@@ -35,6 +37,15 @@ fill_cheque() {
 type_account() {
     x_click "$1" "${NUMCC_XY[@]}" && xdotool type --delay 30 -- "$2" \
         || e2e_fail "typing the account number failed"
+}
+
+paste_place() {
+    e2e_need_cmd xclip
+    # xclip stays in the background as the selection's owner until the X
+    # server goes.
+    printf '%s' "$2" | xclip -selection primary -i || e2e_fail "could not set the X selection"
+    x_focus "$1" && xdotool mousemove --window "$1" "${LUOGO_XY[@]}" click 2 \
+        || e2e_fail "middle-clicking into LUOGO failed"
 }
 
 press_print() {

@@ -14,6 +14,8 @@
 #                           first starts at LEFT and the last ends at RIGHT
 #                           (mm; "-" skips a check)
 #   pdf_word_count WORDS    the number of words on the page
+#   pdf_expect_landscape WORDS
+#                           the page is wider than it is high
 #
 # pdftotext puts a word's top at the top of its line box (baseline minus the
 # font's ascent), which is where the program places "the top-left corner of
@@ -37,6 +39,7 @@ pdf_words() {
         e2e_log "$pdf has $pages pages, expected 1"
         return 1
     fi
+    sed -n 's/.*<page width="\([0-9.]*\)" height="\([0-9.]*\)".*/\1 \2/p' "$html" >"$out.page"
     awk -F'"' '/<word / {
         text = $9
         sub(/^>/, "", text); sub(/<\/word>.*$/, "", text)
@@ -48,6 +51,16 @@ pdf_words() {
 }
 
 pdf_word_count() { wc -l <"$1"; }
+
+pdf_expect_landscape() {
+    local width height
+    read -r width height <"$1.page"
+    if awk -v w="$width" -v h="$height" 'BEGIN { exit !(w > h) }'; then
+        return 0
+    fi
+    e2e_log "the page is $width x $height pt: portrait, not landscape"
+    return 1
+}
 
 pdf_expect_word() {
     local words=$1 text=$2 left=$3 top=$4 size=$5
