@@ -49,6 +49,7 @@ private Q_SLOTS:
     void printsAndRemembersPlaceAndAccount();
     void cancelWritesAndPrintsNothing();
     void bankWithoutLayoutFilePrintsWhatIsHeld();
+    void unstorablePayeeIsToldAndPrinted();
 };
 
 void TestStampaAssegno::nothingToPrint()
@@ -136,6 +137,20 @@ void TestStampaAssegno::bankWithoutLayoutFilePrintsWhatIsHeld()
     QCOMPARE(printedTexts(w.printer), (QStringList{"", "", "", "CC 99"}));
     QCOMPARE(w.printer.printed().last().x, 0.0f);
     QCOMPARE(w.printer.printed().last().fontSize, 11.0f);
+}
+
+void TestStampaAssegno::unstorablePayeeIsToldAndPrinted()
+{
+    WindowFixture w;
+    QVERIFY(w.window.load());
+    w.window.BENEFICIARIO->setEditText(QStringLiteral("Łukasz"));
+    QVERIFY(pressPrint(w, Qt::Key_Return));
+    QCOMPARE(w.messages.asked, (QList<MessageBoxes::Request>{
+                                   {"Il Beneficiario «Łukasz» contiene caratteri che l'archivio dei Beneficiari "
+                                    "non può conservare (Ł) e non viene salvato.",
+                                    "Quendra", MessageBoxes::Icon::Exclamation}}));
+    QCOMPARE(printedTexts(w.printer).last(), QStringLiteral("Łukasz"));
+    QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("<missing>"));
 }
 
 QTEST_MAIN(TestStampaAssegno)

@@ -48,8 +48,6 @@ void TestNumberText::leadingInteger16_data()
     QTest::newRow("dot decimal") << "2.7" << true << 3;
     QTest::newRow("two and a half") << "2.5" << true << 2;
     QTest::newRow("blanks between digits") << "1 2" << true << 12;
-    QTest::newRow("negative") << "-3" << true << -3;
-    QTest::newRow("exponent") << "1e3" << true << 1000;
     QTest::newRow("too large") << "40000" << false << 0;
 }
 
@@ -67,7 +65,6 @@ void TestNumberText::generalFormat_data()
 {
     QTest::addColumn<float>("value");
     QTest::addColumn<QString>("text");
-    QTest::newRow("negative has no leading blank") << -4.0f << "-4 ";
     QTest::newRow("fraction of a twip") << 1425.25f << " 1425,25 ";
     QTest::newRow("large, no exponent") << 30000000.0f << " 30000000 ";
 }

@@ -26,10 +26,8 @@ void TestCurrency::text_data()
     row("blanks around, comma first", " ,5 ", 5000, "0,5");
     row("comma last", "12,", 120000, "12");
     row("zeros inside kept", "0,0001", 1, "0,0001");
-    row("plus and leading zeros", "+007", 70000, "7");
-    row("minus", "-0,25", -2500, "-0,25");
+    row("leading zeros", "007", 70000, "7");
     row("largest", "922337203685477,5807", std::numeric_limits<qint64>::max(), "922337203685477,5807");
-    row("smallest", "-922337203685477,5808", std::numeric_limits<qint64>::min(), "-922337203685477,5808");
     // Beyond four decimals: half to even, looking at every dropped digit.
     row("half, even stays", "0,00005", 0, "0");
     row("half, odd goes up", "0,00015", 2, "0,0002");
@@ -40,7 +38,6 @@ void TestCurrency::text_data()
     row("dot", "1.500");
     row("non-Latin digit", QString(QChar(0x0663)));
     row("one past largest", "922337203685477,5808");
-    row("one past smallest", "-922337203685477,5809");
     row("rounding past largest", "922337203685477,58075");
     row("digits that would wrap", QString(40, QLatin1Char('9')));
 }
