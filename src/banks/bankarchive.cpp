@@ -1,0 +1,87 @@
+#include "bankarchive.h"
+
+#include "numbertext.h"
+#include "textfile.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int IdWidth = 5;
+
+qint32 wholeNumber(double value)
+{
+    // Ids have at most five digits; anything past 32 bits is no id at all.
+    if (!std::isfinite(value) || std::fabs(value) > 2147483647.0)
+        return 0;
+    return qint32(std::nearbyint(value));
+}
+
+} // namespace
+
+namespace BankArchive {
+
+QString fileName(const QString &dataFolder)
+{
+    return dataFolder + QLatin1String("/Banche.ini");
+}
+
+QString nameField(const QString &name, qint32 id)
+{
+    return name + QString(100, QLatin1Char(' ')) + QString::number(id);
+}
+
+qint32 idOf(const QString &nameField)
+{
+    return wholeNumber(NumberText::leadingNumber(nameField.right(IdWidth).trimmed()));
+}
+
+QString nameOf(const QString &nameField)
+{
+    return nameField.chopped(qMin<qsizetype>(IdWidth, nameField.size())).trimmed();
+}
+
+QStringList read(const QString &fileName)
+{
+    QStringList lines;
+    TextFile::readLines(fileName, &lines);
+    lines.removeIf([](const QString &line) { return !line.contains(QLatin1Char('|')); });
+    return lines;
+}
+
+bool write(const QString &fileName, const QStringList &lines, QString *errorString)
+{
+    return TextFile::writeLines(fileName, lines, errorString);
+}
+
+QList<SelectorItem> selectorItems(const QStringList &lines)
+{
+    QList<SelectorItem> items;
+    for (const QString &line : lines) {
+        const qsizetype bar = line.indexOf(QLatin1Char('|'));
+        if (bar < 0)
+            continue;
+        const qsizetype idStart = qMax<qsizetype>(0, bar - 6);
+        const QString idText = line.mid(idStart, bar - idStart).trimmed();
+        qsizetype digits = 0;
+        while (digits < idText.size() && idText.at(digits) >= QLatin1Char('0') && idText.at(digits) <= QLatin1Char('9'))
+            ++digits;
+        const qint32 id = wholeNumber(idText.left(digits).toDouble());
+        items.append({line.left(idStart).trimmed() + QLatin1String(" / ") + line.mid(bar + 1), id});
+    }
+    return items;
+}
+
+QString refusedCharacters(const QString &text)
+{
+    QString refused;
+    for (const QChar c : text) {
+        const bool bad = c == QLatin1Char('|') || c.category() == QChar::Other_Control
+            || c == QChar::LineSeparator || c == QChar::ParagraphSeparator || !TextFile::canEncode(QString(c));
+        if (bad && !refused.contains(c))
+            refused.append(c);
+    }
+    return refused;
+}
+
+} // namespace BankArchive

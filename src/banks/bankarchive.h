@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+/// The bank archive "Banche.ini": one bank account per line, the name
+/// field, "|", the account number. The name field is the name as typed,
+/// 100 blanks and the id, so the id is always among its last 5 characters.
+namespace BankArchive {
+
+QString fileName(const QString &dataFolder);
+
+/// The name field of a bank: name exactly as typed, 100 blanks, the id.
+QString nameField(const QString &name, qint32 id);
+
+/// The id of a name field: its last 5 characters, trimmed, read as a
+/// number and rounded (0 when they hold none).
+qint32 idOf(const QString &nameField);
+
+/// The bank name of a name field: all but its last 5 characters, trimmed.
+QString nameOf(const QString &nameField);
+
+/// The lines of the file that hold a bank (those with a "|"), in file
+/// order. A missing or unreadable file gives none.
+QStringList read(const QString &fileName);
+
+/// Rewrites the whole file with lines (an empty list leaves an empty file).
+/// On failure the old file stays as it was and errorString says why.
+bool write(const QString &fileName, const QStringList &lines, QString *errorString = nullptr);
+
+/// One entry of the main window's bank selector.
+struct SelectorItem
+{
+    QString text; ///< name, " / ", account number
+    qint32 id;
+    friend bool operator==(const SelectorItem &a, const SelectorItem &b)
+    {
+        return a.text == b.text && a.id == b.id;
+    }
+};
+
+/// The selector's entries for the archive's lines: the id from the 6
+/// characters before the "|" (their leading digits), the name from those
+/// before them, the account number from all after the "|".
+QList<SelectorItem> selectorItems(const QStringList &lines);
+
+/// The characters of text that would not come back from the archive as
+/// typed: "|" and TAB (the field separators once read), line breaks and
+/// other control characters, and what Windows-1252 cannot hold. Each once.
+QString refusedCharacters(const QString &text);
+
+} // namespace BankArchive

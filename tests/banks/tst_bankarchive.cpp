@@ -1,0 +1,100 @@
+#include "bankarchive.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Items = QList<BankArchive::SelectorItem>;
+
+namespace {
+const QByteArray Blanks(100, ' ');
+}
+
+class TestBankArchive : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void archive_data();
+    void archive();
+    void refusedCharacters_data();
+    void refusedCharacters();
+};
+
+void TestBankArchive::archive_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("names"); // read back by the bank list window's rule
+    QTest::addColumn<QList<int>>("ids");
+    QTest::addColumn<Items>("selector");
+
+    QTest::newRow("ALFA, id 7") << "ALFA" + Blanks + "7|1234/56\r\n" << QStringList{"ALFA"} << QList<int>{7}
+                                << Items{{"ALFA / 1234/56", 7}};
+    QTest::newRow("ids 3, 12, 5 and a five-digit id")
+        << "A" + Blanks + "3|1\r\nB" + Blanks + "12|2\r\nC" + Blanks + "5|\r\nD" + Blanks + "99999|4\r\n"
+        << QStringList{"A", "B", "C", "D"} << QList<int>{3, 12, 5, 99999}
+        << Items{{"A / 1", 3}, {"B / 2", 12}, {"C / ", 5}, {"D / 4", 99999}};
+    QTest::newRow("trailing blank stored, trimmed on reading") << "BETA " + Blanks + "2|9\r\n" << QStringList{"BETA"}
+                                                                << QList<int>{2} << Items{{"BETA / 9", 2}};
+    QTest::newRow("lines without a bar dropped") << "\r\nsenza barra\r\nX" + Blanks + "1|a|b\r\n"
+                                                 << QStringList{"X"} << QList<int>{1} << Items{{"X / a|b", 1}};
+    QTest::newRow("a Windows folder's accents")
+        << "Cr\xe9" "dit \x80uro" + Blanks + "4|N\xb0 12\r\n" << QStringList{"Crédit €uro"} << QList<int>{4}
+        << Items{{"Crédit €uro / N° 12", 4}};
+}
+
+void TestBankArchive::archive()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, names);
+    QFETCH(QList<int>, ids);
+    QFETCH(Items, selector);
+    QTemporaryDir dir;
+    const QString path = BankArchive::fileName(dir.path());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(file);
+    f.close();
+
+    const QStringList lines = BankArchive::read(path);
+    QStringList gotNames;
+    QList<int> gotIds;
+    for (const QString &line : lines) {
+        const QString field = line.left(line.indexOf(QLatin1Char('|')));
+        gotNames << BankArchive::nameOf(field);
+        gotIds << BankArchive::idOf(field);
+    }
+    QCOMPARE(gotNames, names);
+    QCOMPARE(gotIds, ids);
+    QCOMPARE(BankArchive::selectorItems(lines), selector);
+
+    // Written back, every bank line comes out as it went in, CR LF ended.
+    QVERIFY(BankArchive::write(path, lines));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QByteArray expected;
+    for (const QByteArray &line : file.replace("\r\n", "\n").replace('\r', '\n').split('\n')) {
+        if (line.contains('|'))
+            expected += line + "\r\n";
+    }
+    QCOMPARE(f.readAll(), expected);
+}
+
+void TestBankArchive::refusedCharacters_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("accents and euro are kept") << "Crédit €uro N° 1" << "";
+    QTest::newRow("bar and tab split the line") << "ab|cd\tef|" << "|\t";
+    QTest::newRow("line breaks") << "Banca\r\nAlfa" << "\r\n";
+    QTest::newRow("beyond Windows-1252") << "Łódź ☃" << "Łź☃";
+}
+
+void TestBankArchive::refusedCharacters()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, refused);
+    QCOMPARE(BankArchive::refusedCharacters(text), refused);
+}
+
+QTEST_GUILESS_MAIN(TestBankArchive)
+#include "tst_bankarchive.moc"
