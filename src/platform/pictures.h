@@ -8,6 +8,8 @@
 namespace Pictures {
 QIcon printer();
 QIcon deleteEntry();
+QIcon addBank();
+QIcon deleteBank();
 QIcon windowIcon();
 QPixmap vendorLogo(const QSize &size);
 } // namespace Pictures

@@ -56,6 +56,34 @@ QPixmap deletePixmap(int size)
     return pixmap;
 }
 
+// A bank's front with a green plus (add) or a red cross (delete).
+QPixmap bankPixmap(int size, bool add)
+{
+    QPixmap pixmap = canvas(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    p.setPen(QPen(QColor(60, 60, 60), 1.2));
+    p.setBrush(QColor(225, 220, 205));
+    p.drawPolygon(QPolygonF({{2, 10}, {13, 3}, {24, 10}}));
+    for (qreal x : {5.0, 11.5, 18.0})
+        p.drawRect(QRectF(x, 12, 3, 11));
+    p.drawRect(QRectF(2, 24, 22, 3));
+    if (add) {
+        p.setPen(QPen(QColor(20, 150, 40), 3.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(25, 15), QPointF(25, 29));
+        p.drawLine(QPointF(18, 22), QPointF(32, 22));
+    } else {
+        p.setPen(QPen(QColor(200, 20, 20), 3.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(20, 17), QPointF(29, 26));
+        p.drawLine(QPointF(29, 17), QPointF(20, 26));
+    }
+    return pixmap;
+}
+
+QPixmap addBankPixmap(int size) { return bankPixmap(size, true); }
+QPixmap deleteBankPixmap(int size) { return bankPixmap(size, false); }
+
 QIcon iconFrom(QPixmap (*draw)(int))
 {
     QIcon icon;
@@ -88,6 +116,8 @@ namespace Pictures {
 QIcon printer() { return iconFrom(printerPixmap); }
 QIcon deleteEntry() { return iconFrom(deletePixmap); }
 QIcon windowIcon() { return iconFrom(windowIconPixmap); }
+QIcon addBank() { return iconFrom(addBankPixmap); }
+QIcon deleteBank() { return iconFrom(deleteBankPixmap); }
 
 QPixmap vendorLogo(const QSize &size)
 {

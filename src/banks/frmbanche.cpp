@@ -1,0 +1,156 @@
+#include "frmbanche.h"
+
+#include "bankarchive.h"
+#include "frmdesign.h"
+#include "frmnewbanca.h"
+#include "layoutfile.h"
+#include "messageboxes.h"
+#include "pictures.h"
+#include "twips.h"
+#include "uclinkedlist.h"
+#include "unsavednotice.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+
+FrmBanche::FrmBanche(const QString &dataFolder, qint32 &idBanca, QString &bankName, QString &accountNumber,
+                     MessageBoxes &messages, PrintDevice &printer, QWidget *mainWindow, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+    , m_dataFolder(dataFolder)
+    , m_idBanca(idBanca)
+    , m_bankName(bankName)
+    , m_accountNumber(accountNumber)
+    , m_messages(messages)
+    , m_printer(printer)
+    , m_mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("FrmBanche"));
+    setWindowTitle(QStringLiteral("BANCHE"));
+    setModal(true);
+    setFixedSize(Twips::toPixels(4380), Twips::toPixels(3330));
+
+    lstbanche = new ucLinkedList(this);
+    lstbanche->setObjectName(QStringLiteral("lstbanche"));
+    lstbanche->setGeometry(Twips::rect(90, 90, 4200, 2580));
+    lstbanche->setListProperties(QStringLiteral("Banca,170|Nr.Conto,93"));
+    lstbanche->setFullRowSelect(true);
+    MaxID = new QLineEdit(QStringLiteral("0"), this);
+    MaxID->setObjectName(QStringLiteral("MaxID"));
+    MaxID->setGeometry(Twips::rect(1395, 2925, 555, 330));
+    MaxID->hide();
+
+    auto button = [this](const char *name, const QString &toolTip, QRect geometry) {
+        auto b = new QPushButton(this);
+        b->setObjectName(QLatin1String(name));
+        b->setToolTip(toolTip);
+        b->setGeometry(geometry);
+        b->setAutoDefault(false);
+        b->setCursor(Qt::PointingHandCursor);
+        return b;
+    };
+    AddBAN = button("AddBAN", QStringLiteral("Aggiungi Banca all'elenco"), Twips::rect(90, 2790, 565, 465));
+    AddBAN->setIcon(Pictures::addBank());
+    AddBAN->setIconSize(QSize(24, 24));
+    DelBAN = button("DelBAN", QStringLiteral("Cancella Banca dall'elenco"), Twips::rect(765, 2790, 565, 465));
+    DelBAN->setIcon(Pictures::deleteBank());
+    DelBAN->setIconSize(QSize(24, 24));
+    Calibrazione = button("Calibrazione", QStringLiteral("Modifica le coordinate di stampa..."),
+                          Twips::rect(1755, 2790, 1215, 465));
+    Calibrazione->setText(QStringLiteral("CALIBRAZIONE"));
+    Uscita = button("Uscita", QStringLiteral("Chiudi elenco Banche"), Twips::rect(3060, 2790, 1215, 465));
+    Uscita->setText(QStringLiteral("ESCI"));
+
+    connect(AddBAN, &QPushButton::clicked, this, &FrmBanche::addBank);
+    connect(DelBAN, &QPushButton::clicked, this, &FrmBanche::deleteBank);
+    connect(Calibrazione, &QPushButton::clicked, this, &FrmBanche::calibrate);
+    connect(Uscita, &QPushButton::clicked, this, &FrmBanche::exit);
+    load();
+}
+
+void FrmBanche::load()
+{
+    int selected = 0;
+    for (const QString &line : BankArchive::read(BankArchive::fileName(m_dataFolder))) {
+        const qint32 id = BankArchive::idOf(line.left(line.indexOf(QLatin1Char('|'))));
+        if (MaxID->text().toInt() < id)
+            MaxID->setText(QString::number(id));
+        lstbanche->AddItem(QString(line).replace(QLatin1Char('|'), QLatin1Char('\t')));
+        if (id == m_idBanca)
+            selected = lstbanche->ListCount() - 1;
+    }
+    lstbanche->setListIndex(lstbanche->ListCount() > 0 ? selected : -1);
+}
+
+void FrmBanche::done(int result)
+{
+    if (!m_written) {
+        m_written = true;
+        QStringList lines;
+        for (int row = 0; row < lstbanche->ListCount(); ++row)
+            lines.append(lstbanche->List(row).replace(QLatin1Char('\t'), QLatin1Char('|')));
+        const QString archive = BankArchive::fileName(m_dataFolder);
+        QString reason;
+        if (!BankArchive::write(archive, lines, &reason))
+            notifyUnsaved(m_messages, archive, reason);
+    }
+    QDialog::done(result);
+}
+
+void FrmBanche::addBank()
+{
+    frmNewBanca dialog(*MaxID, [this](const QString &row) { lstbanche->AddItem(row); }, m_messages, this);
+    dialog.exec();
+}
+
+void FrmBanche::deleteBank()
+{
+    if (lstbanche->ListIndex() < 0 || lstbanche->ListCount() <= 0)
+        return;
+    int row = lstbanche->ListIndex();
+    const QString name = lstbanche->List(row, 0).chopped(6).trimmed();
+    const auto answer = m_messages.question(QStringLiteral("Si desidera realmente Cancellare «") + name
+                                                + QStringLiteral("» ?"),
+                                            MessageBoxes::Icon::Exclamation, MessageBoxes::Answer::No);
+    if (answer != MessageBoxes::Answer::Yes)
+        return;
+    lstbanche->RemoveItem(row);
+    lstbanche->setListIndex(qMax(0, row - 1));
+}
+
+void FrmBanche::calibrate()
+{
+    if (lstbanche->ListIndex() < 0) {
+        if (lstbanche->ListCount() > 0) {
+            m_messages.notify(QStringLiteral("Occorre selezionare la Banca."), MessageBoxes::Icon::Exclamation);
+        } else {
+            m_messages.notify(QStringLiteral("Occorre creare una nuova Banca."), MessageBoxes::Icon::Exclamation);
+            addBank();
+        }
+        return;
+    }
+    const int row = lstbanche->ListIndex();
+    const QString cell = lstbanche->List(row, 0).remove(QLatin1Char('\t')).toUpper();
+    m_idBanca = BankArchive::idOf(cell);
+    m_bankName = BankArchive::nameOf(cell);
+    m_accountNumber = lstbanche->List(row, 1).remove(QLatin1Char('\t')).toUpper();
+    accept();
+
+    // A bank's first calibration starts from the default layout.
+    const QString layout = LayoutFile::fileName(m_dataFolder, m_idBanca);
+    if (!QFile::exists(layout))
+        QFile::copy(LayoutFile::fileName(m_dataFolder, 0), layout);
+    if (m_mainWindow)
+        m_mainWindow->show();
+    frmDesign design(m_dataFolder, m_idBanca, m_bankName, m_accountNumber, m_messages, m_printer,
+                     m_mainWindow);
+    design.exec();
+}
+
+void FrmBanche::exit()
+{
+    accept();
+    if (m_mainWindow)
+        m_mainWindow->show();
+}

@@ -1,0 +1,110 @@
+#include "frmnewbanca.h"
+
+#include "bankarchive.h"
+#include "fieldguard.h"
+#include "messageboxes.h"
+#include "numbertext.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+frmNewBanca::frmNewBanca(QLineEdit &maxId, std::function<void(const QString &)> addRow,
+                         MessageBoxes &messages, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+    , m_maxId(maxId)
+    , m_addRow(std::move(addRow))
+    , m_messages(messages)
+{
+    setObjectName(QStringLiteral("frmNewBanca"));
+    setWindowTitle(QStringLiteral("NUOVA BANCA"));
+    setModal(true);
+    setFixedSize(Twips::toPixels(5025), Twips::toPixels(1710));
+
+    auto label = [this](const char *name, const QString &caption, QRect geometry) {
+        auto l = new QLabel(caption, this);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(geometry);
+        l->setFont(Twips::font(QStringLiteral("Arial"), 9, true));
+        return l;
+    };
+    auto field = [this](const char *name, QRect geometry) {
+        auto e = new QLineEdit(this);
+        e->setObjectName(QLatin1String(name));
+        e->setGeometry(geometry);
+        e->setFont(Twips::font(QStringLiteral("Arial"), 9.75, true));
+        FieldGuard::install(*e, FieldGuard::Rule::OneLine);
+        return e;
+    };
+    auto button = [this](const char *name, const QString &caption, const QString &toolTip, QRect geometry) {
+        auto b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setToolTip(toolTip);
+        b->setGeometry(geometry);
+        b->setAutoDefault(false);
+        return b;
+    };
+    Label3 = label("Label3", QStringLiteral("Banca"), Twips::rect(135, 180, 915, 285));
+    NomeBanca = field("NomeBanca", Twips::rect(765, 135, 4155, 360));
+    Label5 = label("Label5", QStringLiteral(" c/c"), Twips::rect(105, 675, 735, 285));
+    NumCC = field("NumCC", Twips::rect(765, 630, 4155, 360));
+    Salva = button("Salva", QStringLiteral("SALVA"), QStringLiteral("Salva la Banca"), Twips::rect(2340, 1170, 1215, 465));
+    Uscita = button("Uscita", QStringLiteral("ESCI"), QStringLiteral("Chiudi"), Twips::rect(3700, 1170, 1215, 465));
+    setTabOrder(NomeBanca, NumCC);
+    setTabOrder(NumCC, Salva);
+    setTabOrder(Salva, Uscita);
+
+    connect(Salva, &QPushButton::clicked, this, &frmNewBanca::save);
+    connect(Uscita, &QPushButton::clicked, this, &QDialog::reject);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now == NomeBanca || now == NumCC)
+            CtlFocus(now);
+    });
+    CtlFocus(nullptr);
+    NomeBanca->setFocus();
+}
+
+void frmNewBanca::CtlFocus(QWidget *field)
+{
+    for (QLineEdit *edit : {NomeBanca, NumCC}) {
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, edit == field ? QColor(255, 255, 0)
+                                                       : QApplication::palette().color(QPalette::Base));
+        edit->setPalette(palette);
+    }
+}
+
+// A "|" would split the line when the archive is read back and lose the
+// rest of the field; the message says so before anything is stored.
+bool frmNewBanca::storable(QLineEdit *field, const QString &what)
+{
+    QString refused = BankArchive::refusedCharacters(field->text());
+    if (refused.isEmpty())
+        return true;
+    refused.replace(QLatin1Char('\t'), QStringLiteral("TAB"));
+    m_messages.notify(what + QStringLiteral(" «") + field->text()
+                          + QStringLiteral("» contiene caratteri che l'archivio delle Banche non può "
+                                           "conservare (")
+                          + refused + QStringLiteral("): occorre toglierli per salvare la Banca."),
+                      MessageBoxes::Icon::Exclamation);
+    field->setFocus();
+    return false;
+}
+
+void frmNewBanca::save()
+{
+    if (NomeBanca->text().trimmed().isEmpty()) {
+        m_messages.notify(QStringLiteral("Occorre inserire il nome della Banca."), MessageBoxes::Icon::Critical);
+        return;
+    }
+    if (!storable(NomeBanca, QStringLiteral("Il nome della Banca"))
+        || !storable(NumCC, QStringLiteral("Il numero di conto")))
+        return;
+    const qint32 id = qint32(NumberText::leadingNumber(m_maxId.text())) + 1;
+    m_addRow(BankArchive::nameField(NomeBanca->text(), id) + QLatin1Char('\t') + NumCC->text());
+    m_maxId.setText(QString::number(id));
+    accept();
+}
