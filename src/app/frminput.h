@@ -3,6 +3,7 @@
 #include <QWidget>
 
 struct AppState;
+class Banner;
 class MessageBoxes;
 class PrintDevice;
 class UrlOpener;
@@ -70,7 +71,7 @@ public:
     QLabel *brLOGO;
     QLabel *brRecapiti;
     QLabel *brURL;
-    QFrame *Frame1;
+    Banner *Frame1;
     QLabel *TxtSpot;
     QFrame *Frame2;
     QFrame *Shape1;
