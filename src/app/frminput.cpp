@@ -16,6 +16,7 @@
 #include "textfile.h"
 #include "urlopener.h"
 #include "vendor.h"
+#include "vendorpanel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -181,25 +182,9 @@ void FrmInput::createControls()
     Calibrazione->setText(QStringLiteral("CALIBRAZIONE"));
     Calibrazione->setFont(arial(6.75, false));
 
-    brLOGO = new QLabel(this);
-    brLOGO->setObjectName(QStringLiteral("brLOGO"));
-    brLOGO->setGeometry(twipsRect(110, 1890, 5990, 915));
-    brLOGO->setPixmap(Pictures::vendorLogo(brLOGO->size()));
-    brRecapiti = new QLabel(brLOGO);
-    brRecapiti->setObjectName(QStringLiteral("brRecapiti"));
-    brRecapiti->setGeometry(twipsRect(3600, 180, 1995, 405));
-    brRecapiti->setFont(named(QStringLiteral("Tahoma"), 6.75, false));
-    brRecapiti->setAutoFillBackground(true);
-    QPalette white = brRecapiti->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    brRecapiti->setPalette(white);
-    brURL = new QLabel(brLOGO);
-    brURL->setObjectName(QStringLiteral("brURL"));
-    brURL->setGeometry(twipsRect(3600, 585, 2415, 255));
-    brURL->setFont(named(QStringLiteral("Tahoma"), 6.75, false));
-    setTextColour(brURL, Qt::blue);
-    brURL->setCursor(Qt::PointingHandCursor);
+    brLOGO = new VendorPanel(m_urls, twipsRect(110, 1890, 5990, 915), this);
+    brRecapiti = brLOGO->brRecapiti;
+    brURL = brLOGO->brURL;
 
     Frame2 = new QFrame(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -287,6 +272,7 @@ bool FrmInput::load()
 void FrmInput::InitSpot()
 {
     Frame1->InitSpot(Vendor::spots());
+    brRecapiti->setText(Vendor::postalAddress());
 }
 
 // The bank archive and the choice of the bank used last come with their own

@@ -7,6 +7,7 @@ class Banner;
 class MessageBoxes;
 class PrintDevice;
 class UrlOpener;
+class VendorPanel;
 class QComboBox;
 class QFrame;
 class QKeyEvent;
@@ -68,7 +69,7 @@ public:
     QPushButton *DelBEN;
     QPushButton *StampaAssegno;
     QPushButton *Calibrazione;
-    QLabel *brLOGO;
+    VendorPanel *brLOGO;
     QLabel *brRecapiti;
     QLabel *brURL;
     Banner *Frame1;

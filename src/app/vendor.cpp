@@ -30,3 +30,18 @@ QList<SpotEntry> Vendor::spots()
         paghe,
     };
 }
+
+QString Vendor::postalAddress()
+{
+    return QStringLiteral("Via dei Tipografi, 14\r\n36100 Castelrovo (VI)");
+}
+
+QString Vendor::webCaption()
+{
+    return QStringLiteral("www.brentola.example");
+}
+
+QString Vendor::webAddress()
+{
+    return Site;
+}

@@ -14,4 +14,9 @@ struct SpotEntry
 namespace Vendor {
 /// The banner's ten entries, in the order they are shown.
 QList<SpotEntry> spots();
+/// The street, CR LF, postal code and town.
+QString postalAddress();
+/// The address as the panel shows it, and the page a click on it opens.
+QString webCaption();
+QString webAddress();
 } // namespace Vendor

@@ -1,7 +1,10 @@
 #include "banner.h"
+#include "vendorpanel.h"
 #include "windowfixture.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
 
 class TestBanner : public QObject
@@ -11,6 +14,9 @@ class TestBanner : public QObject
 private Q_SLOTS:
     void ticks_data();
     void ticks();
+    void linkHighlight_data();
+    void linkHighlight();
+    void clicksOpenLinksAndLeaveFocus();
     void linksStayOnReservedDomain();
 };
 
@@ -62,11 +68,51 @@ void TestBanner::ticks()
     QCOMPARE(w.urls.opened, QStringList{entry.Link});
 }
 
+void TestBanner::linkHighlight_data()
+{
+    QTest::addColumn<QStringList>("path");
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<bool>("underlined");
+    QTest::newRow("untouched") << QStringList{} << 6.75 << false;
+    QTest::newRow("over brURL") << QStringList{"brURL"} << 8.0 << true;
+    QTest::newRow("brURL, then brLOGO") << QStringList{"brURL", "brLOGO"} << 7.0 << false;
+    QTest::newRow("brURL, then brRecapiti") << QStringList{"brURL", "brRecapiti"} << 7.0 << false;
+    QTest::newRow("brLOGO, then brURL") << QStringList{"brLOGO", "brURL"} << 8.0 << true;
+}
+
+void TestBanner::linkHighlight()
+{
+    QFETCH(QStringList, path);
+    QFETCH(qreal, points);
+    QFETCH(bool, underlined);
+    WindowFixture w;
+    QVERIFY(w.show());
+    for (const QString &name : path) {
+        // A corner of brLOGO that neither label covers.
+        const QPoint at = name == QLatin1String("brLOGO") ? QPoint(5, 5) : QPoint(10, 5);
+        QTest::mouseMove(w.window.findChild<QWidget *>(name), at);
+    }
+    QCOMPARE(w.window.brURL->font().pointSizeF(), points);
+    QCOMPARE(w.window.brURL->font().underline(), underlined);
+}
+
+void TestBanner::clicksOpenLinksAndLeaveFocus()
+{
+    WindowFixture w;
+    QVERIFY(w.show());
+    w.window.Timer1->stop();
+    QCOMPARE(QApplication::focusWidget(), w.window.LUOGO);
+    QTest::mouseClick(w.window.brURL, Qt::LeftButton);
+    QTest::mouseClick(w.window.TxtSpot, Qt::LeftButton);
+    QCOMPARE(w.urls.opened, (QStringList{Vendor::webAddress(), Vendor::spots().at(0).Link}));
+    QCOMPARE(QApplication::focusWidget(), w.window.LUOGO);
+}
+
 void TestBanner::linksStayOnReservedDomain()
 {
     const QList<SpotEntry> spots = Vendor::spots();
     QCOMPARE(spots.size(), 10);
-    QStringList links;
+    QStringList links{Vendor::webAddress()};
     for (const SpotEntry &spot : spots)
         links.append(spot.Link);
     for (const QString &link : links)
