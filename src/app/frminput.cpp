@@ -3,6 +3,7 @@
 #include "amountinwords.h"
 #include "appstate.h"
 #include "autocompletekeyfilter.h"
+#include "banner.h"
 #include "beneficiaryarchive.h"
 #include "chequeprint.h"
 #include "combomessages.h"
@@ -15,6 +16,8 @@
 #include "pictures.h"
 #include "textfile.h"
 #include "urlopener.h"
+#include "vendor.h"
+#include "vendorpanel.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -181,25 +184,9 @@ void FrmInput::createControls()
     Calibrazione->setText(QStringLiteral("CALIBRAZIONE"));
     Calibrazione->setFont(arial(6.75, false));
 
-    brLOGO = new QLabel(this);
-    brLOGO->setObjectName(QStringLiteral("brLOGO"));
-    brLOGO->setGeometry(twipsRect(110, 1890, 5990, 915));
-    brLOGO->setPixmap(Pictures::vendorLogo(brLOGO->size()));
-    brRecapiti = new QLabel(brLOGO);
-    brRecapiti->setObjectName(QStringLiteral("brRecapiti"));
-    brRecapiti->setGeometry(twipsRect(3600, 180, 1995, 405));
-    brRecapiti->setFont(named(QStringLiteral("Tahoma"), 6.75, false));
-    brRecapiti->setAutoFillBackground(true);
-    QPalette white = brRecapiti->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    brRecapiti->setPalette(white);
-    brURL = new QLabel(brLOGO);
-    brURL->setObjectName(QStringLiteral("brURL"));
-    brURL->setGeometry(twipsRect(3600, 585, 2415, 255));
-    brURL->setFont(named(QStringLiteral("Tahoma"), 6.75, false));
-    setTextColour(brURL, Qt::blue);
-    brURL->setCursor(Qt::PointingHandCursor);
+    brLOGO = new VendorPanel(m_urls, twipsRect(110, 1890, 5990, 915), this);
+    brRecapiti = brLOGO->brRecapiti;
+    brURL = brLOGO->brURL;
 
     Frame2 = new QFrame(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -207,42 +194,17 @@ void FrmInput::createControls()
     Frame2->setFrameShadow(QFrame::Sunken);
     Frame2->setGeometry(twipsRect(90, 2970, 7410, 30));
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::StyledPanel);
-    Frame1->setFrameShadow(QFrame::Sunken);
-    Frame1->setGeometry(twipsRect(90, 2880, 7395, 645));
-    // The banner's own background; the label scrolls across it and the frame
-    // clips whatever lies outside.
-    Shape2 = new QFrame(Frame1);
-    Shape2->setObjectName(QStringLiteral("Shape2"));
-    Shape2->setGeometry(QRect(QPoint(2, 2), Frame1->size() - QSize(4, 4)));
-    Shape2->setAutoFillBackground(true);
-    QPalette navy = Shape2->palette();
-    navy.setColor(QPalette::Window, QColor(16, 32, 80));
-    Shape2->setPalette(navy);
-    TxtSpot = new QLabel(Frame1);
-    TxtSpot->setObjectName(QStringLiteral("TxtSpot"));
-    TxtSpot->setGeometry(twipsRect(45, 270, 7300, 255));
-    TxtSpot->setFont(named(QStringLiteral("Verdana"), 9.75, true));
-    TxtSpot->setAlignment(Qt::AlignCenter);
-    setTextColour(TxtSpot, QColor(0, 255, 255));
-    TxtSpot->setCursor(Qt::PointingHandCursor);
-    Shape1 = new QFrame(Frame1);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setFrameShape(QFrame::Box);
-    Shape1->setGeometry(QRect(QPoint(0, 0), Frame1->size()));
-    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Frame1 = new Banner(m_urls, twipsRect(90, 2880, 7395, 645), this);
+    Shape1 = Frame1->Shape1;
+    Shape2 = Frame1->Shape2;
+    TxtSpot = Frame1->TxtSpot;
+    Timer1 = Frame1->Timer1;
     Shape3 = new QFrame(this);
     Shape3->setObjectName(QStringLiteral("Shape3"));
     Shape3->setFrameShape(QFrame::Box);
     Shape3->setGeometry(brLOGO->geometry().adjusted(-1, -1, 1, 1));
     Shape3->lower();
     Frame2->lower();
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(120);
 
     m_highlightable = {LUOGO, GGMMAAAA, IMPORTO, IMPORTO_ABC, BENEFICIARIO, BANCA, NumCC};
     for (QWidget *w : {static_cast<QWidget *>(LUOGO), static_cast<QWidget *>(GGMMAAAA),
@@ -320,10 +282,15 @@ bool FrmInput::load()
     return true;
 }
 
-// The banner, the bank archive and the choice of the bank used last come
-// with their own windows; until then the banner stays empty and no bank is
-// current, so the default layout file is the one read and written.
-void FrmInput::InitSpot() {}
+void FrmInput::InitSpot()
+{
+    Frame1->InitSpot(Vendor::spots());
+    brRecapiti->setText(Vendor::postalAddress());
+}
+
+// The bank archive and the choice of the bank used last come with their own
+// windows; until then no bank is current, so the default layout file is the
+// one read and written.
 void FrmInput::SetLastIDbanca() {}
 void FrmInput::PopolaBanche() {}
 

@@ -3,9 +3,11 @@
 #include <QWidget>
 
 struct AppState;
+class Banner;
 class MessageBoxes;
 class PrintDevice;
 class UrlOpener;
+class VendorPanel;
 class QComboBox;
 class QFrame;
 class QKeyEvent;
@@ -67,10 +69,10 @@ public:
     QPushButton *DelBEN;
     QPushButton *StampaAssegno;
     QPushButton *Calibrazione;
-    QLabel *brLOGO;
+    VendorPanel *brLOGO;
     QLabel *brRecapiti;
     QLabel *brURL;
-    QFrame *Frame1;
+    Banner *Frame1;
     QLabel *TxtSpot;
     QFrame *Frame2;
     QFrame *Shape1;

@@ -1,0 +1,81 @@
+#include "vendorpanel.h"
+
+#include "frminput.h"
+#include "pictures.h"
+#include "urlopener.h"
+#include "vendor.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+QFont tahoma(qreal points)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+} // namespace
+
+VendorPanel::VendorPanel(UrlOpener &urls, const QRect &geometry, QWidget *parent)
+    : QLabel(parent)
+    , m_urls(urls)
+{
+    setObjectName(QStringLiteral("brLOGO"));
+    setGeometry(geometry);
+    setPixmap(Pictures::vendorLogo(size()));
+
+    brRecapiti = new QLabel(this);
+    brRecapiti->setObjectName(QStringLiteral("brRecapiti"));
+    brRecapiti->setGeometry(FrmInput::twips(3600), FrmInput::twips(180), FrmInput::twips(1995),
+                            FrmInput::twips(405));
+    brRecapiti->setFont(tahoma(6.75));
+    brRecapiti->setTextFormat(Qt::PlainText);
+    brRecapiti->setAutoFillBackground(true);
+    QPalette white = brRecapiti->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    brRecapiti->setPalette(white);
+
+    brURL = new QLabel(Vendor::webCaption(), this);
+    brURL->setObjectName(QStringLiteral("brURL"));
+    brURL->setGeometry(FrmInput::twips(3600), FrmInput::twips(585), FrmInput::twips(2415),
+                       FrmInput::twips(255));
+    brURL->setFont(tahoma(6.75));
+    QPalette blue = brURL->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    brURL->setPalette(blue);
+    brURL->setCursor(Qt::PointingHandCursor);
+
+    // The highlight follows the mouse without a button held down.
+    for (QWidget *w : {static_cast<QWidget *>(this), static_cast<QWidget *>(brRecapiti),
+                       static_cast<QWidget *>(brURL)}) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
+}
+
+void VendorPanel::highlightLink(bool over)
+{
+    QFont font = brURL->font();
+    font.setPointSizeF(over ? 8 : 7);
+    font.setUnderline(over);
+    if (font != brURL->font())
+        brURL->setFont(font);
+}
+
+bool VendorPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        highlightLink(watched == brURL);
+        // Handled here, so the move does not reach the panel behind as well.
+        return true;
+    }
+    if (watched == brURL && event->type() == QEvent::MouseButtonRelease) {
+        const auto mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && brURL->rect().contains(mouse->position().toPoint()))
+            m_urls.open(Vendor::webAddress());
+    }
+    return QLabel::eventFilter(watched, event);
+}
