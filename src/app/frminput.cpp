@@ -3,6 +3,7 @@
 #include "amountinwords.h"
 #include "appstate.h"
 #include "autocompletekeyfilter.h"
+#include "bankselector.h"
 #include "banner.h"
 #include "beneficiaryarchive.h"
 #include "chequeprint.h"
@@ -158,6 +159,7 @@ void FrmInput::createControls()
     new AutoCompleteKeyFilter(*BENEFICIARIO); // owned by the combo box
     BANCA = combo("BANCA", twipsRect(1215, 1440, 4290, 360), false);
     NumCC = lineEdit("NumCC", twipsRect(6020, 1440, 1455, 360));
+    m_banks = new BankSelector(*BANCA, *NumCC, m_state); // owned by BANCA
 
     Label3 = label("Label3", QStringLiteral("Luogo"), twipsRect(120, 135, 915, 285), nullptr);
     Label4 = label("Label4", QStringLiteral("Data"), twipsRect(3780, 135, 465, 285), nullptr);
@@ -266,16 +268,17 @@ bool FrmInput::load()
         return false;
     }
     m_state.DataFolder = m_dataFolder;
+    brRecapiti->setText(Vendor::postalAddress());
 
-    SetLastIDbanca();
-    PopolaBanche();
+    m_banks->SetLastIDbanca();
+    m_banks->PopolaBanche();
     // The place and account number the file remembers are not shown: the
     // place field starts empty and the account follows the selected bank.
     QString place;
     QString account;
     LayoutFile::LoadLayout(LayoutFile::fileName(m_state.DataFolder, m_state.IDbanca),
                            m_state.layout, place, account);
-    bankSelectionRule();
+    m_banks->selectionRule();
     loadBeneficiaries();
     writeDefaultLayoutIfMissing();
     LUOGO->setFocus();
@@ -285,25 +288,6 @@ bool FrmInput::load()
 void FrmInput::InitSpot()
 {
     Frame1->InitSpot(Vendor::spots());
-    brRecapiti->setText(Vendor::postalAddress());
-}
-
-// The bank archive and the choice of the bank used last come with their own
-// windows; until then no bank is current, so the default layout file is the
-// one read and written.
-void FrmInput::SetLastIDbanca() {}
-void FrmInput::PopolaBanche() {}
-
-void FrmInput::bankSelectionRule()
-{
-    NumCC->clear();
-    const QString text = BANCA->currentText();
-    const qsizetype slash = text.indexOf(QLatin1Char('/'));
-    if (slash >= 0)
-        NumCC->setText(text.mid(slash + 1).trimmed());
-    m_state.IDbanca = 0;
-    if (BANCA->currentIndex() >= 0)
-        m_state.IDbanca = BANCA->currentData().toInt();
 }
 
 void FrmInput::loadBeneficiaries()

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 struct AppState;
+class BankSelector;
 class Banner;
 class MessageBoxes;
 class PrintDevice;
@@ -90,9 +91,6 @@ private:
     void loadBeneficiaries();
     void writeDefaultLayoutIfMissing();
     void InitSpot();
-    void SetLastIDbanca();
-    void PopolaBanche();
-    void bankSelectionRule();
     bool amountKeyRefused(QKeyEvent *key);
     int beneficiaryIndex(const QString &name) const;
     void deleteBeneficiary();
@@ -105,5 +103,6 @@ private:
     UrlOpener &m_urls;
     PrintDevice &m_printer;
     QList<QWidget *> m_highlightable;
+    BankSelector *m_banks = nullptr;
     bool m_centred = false;
 };
