@@ -178,11 +178,16 @@ void frmDesign::createControls()
     StampaTest = button("StampaTest", "Stampa di prova", twipsRect(4545, 3870, 1365, 465));
     SalvaPos = button("SalvaPos", "Salva le impostazioni", twipsRect(5985, 3870, 1365, 465));
     Resetta = button("Resetta", "Ripristina impostazioni", twipsRect(7425, 3870, 1305, 465));
+    // Small type, so that the controls' captions fit the room the design
+    // gives them.
+    for (QWidget *w : {static_cast<QWidget *>(Frame1), static_cast<QWidget *>(PrintComma)})
+        w->setFont(arial(8.25, false));
     for (QPushButton *b : {StampaTest, SalvaPos, Resetta})
-        b->setFont(arial(6.75, false));
+        b->setFont(arial(7, false));
 
     MsgLabel = label("MsgLabel", "", twipsRect(45, 4410, 8670, 270), this);
     MsgLabel->setText(HintIdle);
+    MsgLabel->setFont(arial(8.25, false));
     setHintColour(DarkGrey);
 
     setTabOrder(SXmargin, DXmargin);
