@@ -2,76 +2,68 @@
 // label keeps the mouse while its button is down.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "chequeprint.h"
 #include "defaultlayout.h"
 #include "fakemessageboxes.h"
 #include "frmdesign.h"
+#include "layoutfile.h"
+#include "pdfwords.h"
+#include "qtprintdevice.h"
 #include "recordingprintdevice.h"
+#include "testprint.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
+#include <QtTest>
+#include <QtWidgets>
 
 using Answer = MessageBoxes::Answer;
 
 namespace {
+const QByteArray Remembered = "Roma\r\n2.3\r\n 13,5 \r\n285\r\n1425\r\n270\r\n4230\r\n270\r\n6015\r\n270\r\nx\r\n"
+                              "1740\r\n2100\r\n2235\r\n2250\r\n0\r\n000123\r\n2700\r\n2250\r\n";
 
-const QString Idle = "Tenere premuto SHIFT, cliccare e trascinare con il mouse per modificare le posizioni";
-const QString Dragging = "Cliccare e trascinare con il mouse il campo da spostare";
-
-/// A calibration window on a data folder of its own, holding \a layout as
-/// the file of bank 4 (none when empty).
+/// A calibration window for bank 4 on a data folder of its own.
 struct Calibration
 {
-    explicit Calibration(const QByteArray &layout = DefaultLayoutBytes)
+    explicit Calibration(PrintDevice &printer, const QByteArray &layout = DefaultLayoutBytes)
     {
-        if (QFile f(file()); !layout.isEmpty() && f.open(QIODevice::WriteOnly))
+        if (QFile f(file()); f.open(QIODevice::WriteOnly))
             f.write(layout);
-        printer.setPrinters({QStringLiteral("Ufficio")});
-        window = std::make_unique<frmDesign>(dir.path(), 4, "Banca Rossi", "000123", messages, printer);
-        window->show();
+        w = std::make_unique<frmDesign>(dir.path(), 4, "Banca Rossi", "000123", messages, printer);
+        w->show();
+        if (!QTest::qWaitForWindowActive(w.get()))
+            qFatal("the calibration window never became active");
     }
-    QString file() const { return dir.filePath(QStringLiteral("Quendra4.ini")); }
-    QByteArray bytes() const
+    QString file() const { return dir.filePath("Quendra4.ini"); }
+    QByteArray bytes() const { QFile f(file()); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
+    QColor hint() const { return w->MsgLabel->palette().color(QPalette::WindowText); }
+
+    /// Presses \a label with \a modifiers, moves \a by pixels in two steps, lets go.
+    void drag(QLabel *label, QPoint by, int modifiers = Qt::ShiftModifier, bool letGoShift = false)
     {
-        QFile f(file());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+        const QPoint press = label->mapTo(w.get(), QPoint(4, 4));
+        QTest::mousePress(label, Qt::LeftButton, Qt::KeyboardModifiers(modifiers), QPoint(4, 4));
+        if (letGoShift)
+            QTest::keyRelease(w.get(), Qt::Key_Shift);
+        QTest::mouseMove(w.get(), press + by / 2);
+        QTest::mouseMove(w.get(), press + by);
+        QTest::mouseRelease(w.get(), Qt::LeftButton, {}, press + by);
     }
-    QPoint at(QLabel *label) const
-    {
-        const ChequeLayout p = window->positions();
-        for (auto [l, f] : {std::pair{window->LUOGO, p.LUOGO}, {window->BENEFICIARIO, p.BENEFICIARIO},
-                            {window->IMPORTO_DEC, p.IMPORTO_DEC}})
-            if (l == label)
-                return QPoint(int(f.left), int(f.top));
-        return {};
-    }
-    QColor hintColour() const { return window->MsgLabel->palette().color(QPalette::WindowText); }
 
     QTemporaryDir dir;
     FakeMessageBoxes messages;
-    RecordingPrintDevice printer;
-    std::unique_ptr<frmDesign> window;
+    std::unique_ptr<frmDesign> w;
 };
 
-/// Drags \a label by \a steps (pixels, each from the press point), starting
-/// with \a modifiers held; the button is released at the end.
-void drag(frmDesign &w, QLabel *label, Qt::KeyboardModifiers modifiers, const QList<QPoint> &steps,
-          bool releaseShift = false)
-{
-    const QPoint press = label->mapTo(&w, QPoint(5, 5));
-    QTest::mousePress(label, Qt::LeftButton, modifiers, QPoint(5, 5));
-    if (releaseShift)
-        QTest::keyRelease(&w, Qt::Key_Shift);
-    for (const QPoint &step : steps)
-        QTest::mouseMove(&w, press + step);
-    QTest::mouseRelease(&w, Qt::LeftButton, {}, press + steps.last());
-}
+QPoint twips(const FieldPosition &p) { return QPoint(int(p.left), int(p.top)); }
 
+/// The top-left corner, in mm, of the word \a text nearest to \a near.
+QPointF wordAt(const QString &pdf, const QString &text, QPointF near)
+{
+    QPointF best(1e6, 1e6);
+    for (const PdfWord &w : readPdfWords(pdf))
+        best = w.text == text && QLineF(w.box.topLeft(), near).length() < QLineF(best, near).length() ? w.box.topLeft() : best;
+    return best;
+}
 } // namespace
 
 class tst_frmDesign : public QObject
@@ -79,192 +71,172 @@ class tst_frmDesign : public QObject
     Q_OBJECT
 
 private slots:
-    void opensOnTheBanksLayout();
+    void opensOnTheBanksFile();
     void drag_data();
     void drag();
-    void hintFollowsModifiers_data();
-    void hintFollowsModifiers();
-    void saveWritesWhatTheWindowShows();
-    void resetta_data();
-    void resetta();
+    void saveAndResetta_data();
+    void saveAndResetta();
     void failedSaveKeepsPositions();
+    void sameSpotTwoRoads();
+
+private:
+    RecordingPrintDevice m_printer;
 };
 
-void tst_frmDesign::opensOnTheBanksLayout()
+void tst_frmDesign::opensOnTheBanksFile()
 {
-    Calibration c("Roma\r\n2.3\r\n 13,5 \r\n285\r\n1425\r\n270\r\n4230\r\n270\r\n6015\r\n270\r\nx\r\n"
-                  "1740\r\n2100\r\n2235\r\n2250\r\n0\r\n000123\r\n2700\r\n2250\r\n");
-    frmDesign &w = *c.window;
-    QCOMPARE(w.windowTitle(), "Calibrazione assegno Banca Rossi 000123");
-    QCOMPARE(w.size(), QSize(585, 315));
-    QCOMPARE(w.SXmargin->text(), "2.3");
-    QCOMPARE(w.DXmargin->text(), " 13,5 ");
-    QCOMPARE(w.LUOGO->geometry(), QRect(95, 19, 142, 17));
-    // "x" is no number: the decimals keep their designed Left of 8280.
-    QCOMPARE(w.IMPORTO_DEC->pos(), QPoint(552, 18));
-    QCOMPARE(w.MsgLabel->text(), Idle);
-    QVERIFY(!w.PrintComma->isChecked());
-    QCOMPARE(w.IMPORTO_CIFRE->text(), "IMPORTO");
-    w.PrintComma->click();
-    QCOMPARE(w.IMPORTO_CIFRE->text(), "IMPORTO ,");
+    Calibration c(m_printer, Remembered);
+    QCOMPARE(c.w->windowTitle(), "Calibrazione assegno Banca Rossi 000123");
+    QCOMPARE(QStringList({c.w->SXmargin->text(), c.w->DXmargin->text(), c.w->IMPORTO_CIFRE->text()}),
+             QStringList({"2.3", " 13,5 ", "IMPORTO"}));
+    QCOMPARE(c.w->LUOGO->geometry(), QRect(95, 19, 142, 17));
+    QCOMPARE(c.w->IMPORTO_DEC->pos(), QPoint(552, 18)); // "x" is no number: the designed Left 8280 stays
+    c.w->PrintComma->click();
+    QCOMPARE(c.w->IMPORTO_CIFRE->text(), "IMPORTO ,");
 
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.SXmargin->setFocus();
-    QStringList order;
+    // Tab order, and the hint following the modifiers whatever has the focus.
+    QStringList seen;
+    c.w->SXmargin->setFocus();
     for (int i = 0; i < 6; ++i) {
-        order << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *control = QApplication::focusWidget();
+        QTest::keyPress(control, Qt::Key_Shift);
+        seen << control->objectName() + ' ' + c.w->MsgLabel->text().left(8);
+        QTest::keyRelease(control, Qt::Key_Shift);
+        QTest::keyClick(control, Qt::Key_Tab);
     }
-    QCOMPARE(order, (QStringList{"SXmargin", "DXmargin", "PrintComma", "StampaTest", "SalvaPos", "Resetta"}));
+    QCOMPARE(seen, QStringList({"SXmargin Cliccare", "DXmargin Cliccare", "PrintComma Cliccare", "StampaTest Cliccare",
+                                "SalvaPos Cliccare", "Resetta Cliccare"}));
+    QCOMPARE(c.w->MsgLabel->text(), "Tenere premuto SHIFT, cliccare e trascinare con il mouse per modificare le posizioni");
 }
 
 void tst_frmDesign::drag_data()
 {
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<bool>("releaseShift");
-    QTest::addColumn<QList<QPoint>>("steps");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("letGoShift");
+    QTest::addColumn<QPoint>("by"); // pixels
     QTest::addColumn<QPoint>("expected"); // BENEFICIARIO's Left, Top in twips, from 2250, 2235
 
-    QTest::newRow("SHIFT: 20, 10 px are 300, 150 twips")
-        << Qt::KeyboardModifiers(Qt::ShiftModifier) << false << QList<QPoint>{{20, 10}} << QPoint(2550, 2385);
-    QTest::newRow("CTRL") << Qt::KeyboardModifiers(Qt::ControlModifier) << false << QList<QPoint>{{-7, 3}}
-                          << QPoint(2145, 2280);
-    QTest::newRow("ALT") << Qt::KeyboardModifiers(Qt::AltModifier) << false << QList<QPoint>{{1, -1}}
-                         << QPoint(2265, 2220);
-    QTest::newRow("several moves add up") << Qt::KeyboardModifiers(Qt::ShiftModifier) << false
-                                          << QList<QPoint>{{5, 0}, {40, 30}, {12, -4}} << QPoint(2430, 2175);
-    QTest::newRow("SHIFT let go mid-drag") << Qt::KeyboardModifiers(Qt::ShiftModifier) << true
-                                           << QList<QPoint>{{20, 10}} << QPoint(2550, 2385);
-    QTest::newRow("stops at Left 0, Top 0") << Qt::KeyboardModifiers(Qt::ShiftModifier) << false
-                                            << QList<QPoint>{{-400, -300}} << QPoint(0, 0);
-    QTest::newRow("no modifier: no move") << Qt::KeyboardModifiers() << false << QList<QPoint>{{20, 10}}
-                                          << QPoint(2250, 2235);
+    QTest::newRow("SHIFT: 15 twips a pixel") << int(Qt::ShiftModifier) << false << QPoint(20, 10) << QPoint(2550, 2385);
+    QTest::newRow("CTRL") << int(Qt::ControlModifier) << false << QPoint(-7, 3) << QPoint(2145, 2280);
+    QTest::newRow("ALT") << int(Qt::AltModifier) << false << QPoint(1, -1) << QPoint(2265, 2220);
+    QTest::newRow("SHIFT let go mid-drag") << int(Qt::ShiftModifier) << true << QPoint(20, 10) << QPoint(2550, 2385);
+    QTest::newRow("stops at 0, 0") << int(Qt::ShiftModifier) << false << QPoint(-400, -300) << QPoint(0, 0);
+    QTest::newRow("no modifier: no move") << 0 << false << QPoint(20, 10) << QPoint(2250, 2235);
 }
 
 void tst_frmDesign::drag()
 {
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(bool, releaseShift);
-    QFETCH(QList<QPoint>, steps);
+    QFETCH(int, modifiers);
+    QFETCH(bool, letGoShift);
+    QFETCH(QPoint, by);
     QFETCH(QPoint, expected);
-
-    Calibration c;
-    frmDesign &w = *c.window;
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    ::drag(w, w.BENEFICIARIO, modifiers, steps, releaseShift);
-    QCOMPARE(c.at(w.BENEFICIARIO), expected);
-    QCOMPARE(w.BENEFICIARIO->pos(), expected / 15);
-    QCOMPARE(c.hintColour(), modifiers ? QColor(64, 64, 64) : QColor(255, 0, 0));
-
-    // The button is up: moving over the label no longer drags it, and the
+    Calibration c(m_printer);
+    c.drag(c.w->BENEFICIARIO, by, modifiers, letGoShift);
+    QCOMPARE(twips(c.w->positions().BENEFICIARIO), expected);
+    QCOMPARE(c.w->BENEFICIARIO->pos(), expected / 15);
+    QCOMPARE(c.hint(), modifiers ? QColor(64, 64, 64) : QColor(255, 0, 0));
+    // Once the button is up a press without a modifier drags nothing; the
     // bare area calms the hint.
-    QTest::mouseMove(&w, w.BENEFICIARIO->geometry().center() + QPoint(3, 2));
-    QCOMPARE(c.at(w.BENEFICIARIO), expected);
-    QTest::mouseMove(&w, QPoint(580, 100));
-    QCOMPARE(c.hintColour(), QColor(64, 64, 64));
+    c.drag(c.w->BENEFICIARIO, {5, 5}, 0);
+    QTest::mouseMove(c.w.get(), QPoint(580, 100));
+    QCOMPARE(twips(c.w->positions().BENEFICIARIO), expected);
+    QCOMPARE(c.hint(), QColor(64, 64, 64));
 }
 
-void tst_frmDesign::hintFollowsModifiers_data()
+void tst_frmDesign::saveAndResetta_data()
 {
-    QTest::addColumn<QString>("focus");
-    QTest::newRow("origin box") << "DXmargin";
-    QTest::newRow("check box") << "PrintComma";
-    QTest::newRow("button") << "Resetta";
-}
-
-void tst_frmDesign::hintFollowsModifiers()
-{
-    QFETCH(QString, focus);
-    Calibration c;
-    frmDesign &w = *c.window;
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    auto control = w.findChild<QWidget *>(focus);
-    control->setFocus();
-    QTest::keyPress(control, Qt::Key_Shift, Qt::ShiftModifier);
-    QCOMPARE(w.MsgLabel->text(), Dragging);
-    QTest::keyRelease(control, Qt::Key_Shift);
-    QCOMPARE(w.MsgLabel->text(), Idle);
-    QTest::keyPress(control, Qt::Key_Alt, Qt::AltModifier);
-    QCOMPARE(w.MsgLabel->text(), Dragging);
-    QTest::keyRelease(control, Qt::Key_Alt);
-    QTest::keyPress(control, Qt::Key_Home, Qt::ControlModifier);
-    QCOMPARE(w.MsgLabel->text(), Dragging);
-    QTest::keyRelease(control, Qt::Key_Home);
-    QCOMPARE(w.MsgLabel->text(), Idle);
-}
-
-void tst_frmDesign::saveWritesWhatTheWindowShows()
-{
-    Calibration c("Roma\r\n2.3\r\n 13,5 \r\n285\r\n1425\r\n270\r\n4230\r\n270\r\n6015\r\n270\r\n8070\r\n"
-                  "1740\r\n2100\r\n2235\r\n2250\r\n1\r\n000123\r\n2700\r\n2250\r\n");
-    c.messages.answers = {Answer::No};
-    c.window->SalvaPos->click();
-    QCOMPARE(c.messages.asked, (QList<MessageBoxes::Request>{{"Salvare le posizioni attuali Banca Rossi?", "ATTENZIONE",
-                                                              MessageBoxes::Icon::Question,
-                                                              MessageBoxes::Buttons::YesNo, Answer::No}}));
-    QVERIFY(c.bytes().startsWith("Roma\r\n"));
-
-    c.messages.answers = {Answer::Yes};
-    c.window->SalvaPos->click();
-    QCOMPARE(c.bytes(), QByteArray("\r\n2.3\r\n 13,5 \r\n 285 \r\n 1425 \r\n 270 \r\n 4230 \r\n 270 \r\n 6015 \r\n"
-                                   " 270 \r\n 8070 \r\n 1740 \r\n 2100 \r\n 2235 \r\n 2250 \r\n 1 \r\n\r\n"
-                                   " 2700 \r\n 2250 \r\n"));
-    QCOMPARE(c.messages.asked.size(), 2);
-}
-
-void tst_frmDesign::resetta_data()
-{
+    QTest::addColumn<QString>("button");
     QTest::addColumn<Answer>("answer");
-    QTest::addColumn<QPoint>("expected");
-    QTest::addColumn<bool>("ticked");
-    QTest::newRow("Yes: as saved") << Answer::Yes << QPoint(1425, 285) << true;
-    QTest::newRow("No: as moved") << Answer::No << QPoint(1725, 435) << false;
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QPoint>("luogo");
+    QTest::newRow("SalvaPos Yes: lines 1 and 17 emptied")
+        << "SalvaPos" << Answer::Yes
+        << QByteArray("\r\n2.3\r\n 13,5 \r\n 585 \r\n 1725 \r\n 270 \r\n 4230 \r\n 270 \r\n 6015 \r\n 270 \r\n"
+                      " 8280 \r\n 1740 \r\n 2100 \r\n 2235 \r\n 2250 \r\n 0 \r\n\r\n 2700 \r\n 2250 \r\n")
+        << QPoint(1725, 585);
+    QTest::newRow("SalvaPos No") << "SalvaPos" << Answer::No << Remembered << QPoint(1725, 585);
+    QTest::newRow("Resetta Yes: as saved") << "Resetta" << Answer::Yes << Remembered << QPoint(1425, 285);
+    QTest::newRow("Resetta No: as moved") << "Resetta" << Answer::No << Remembered << QPoint(1725, 585);
 }
 
-void tst_frmDesign::resetta()
+void tst_frmDesign::saveAndResetta()
 {
+    QFETCH(QString, button);
     QFETCH(Answer, answer);
-    QFETCH(QPoint, expected);
-    QFETCH(bool, ticked);
-    Calibration c;
-    frmDesign &w = *c.window;
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    ::drag(w, w.LUOGO, Qt::ShiftModifier, {{20, 10}});
-    w.PrintComma->click();
-    w.SXmargin->setText("9");
+    QFETCH(QByteArray, file);
+    QFETCH(QPoint, luogo);
+    Calibration c(m_printer, Remembered);
+    c.drag(c.w->LUOGO, {20, 20});
     c.messages.answers = {answer};
-    w.Resetta->click();
-    QCOMPARE(c.messages.asked.last(),
-             (MessageBoxes::Request{"Ripristinare le posizioni di tutti i campi Banca Rossi?", "ATTENZIONE",
-                                    MessageBoxes::Icon::Critical, MessageBoxes::Buttons::YesNo, Answer::No}));
-    QCOMPARE(c.at(w.LUOGO), expected);
-    QCOMPARE(w.PrintComma->isChecked(), ticked);
-    QCOMPARE(w.SXmargin->text(), ticked ? "2,3" : "9");
+    c.w->findChild<QPushButton *>(button)->click();
+    const bool save = button == "SalvaPos";
+    QCOMPARE(c.messages.asked, QList<MessageBoxes::Request>(
+                                   {{save ? "Salvare le posizioni attuali Banca Rossi?"
+                                          : "Ripristinare le posizioni di tutti i campi Banca Rossi?",
+                                     "ATTENZIONE", save ? MessageBoxes::Icon::Question : MessageBoxes::Icon::Critical,
+                                     MessageBoxes::Buttons::YesNo, Answer::No}}));
+    QCOMPARE(c.bytes(), file);
+    QCOMPARE(twips(c.w->positions().LUOGO), luogo);
 }
 
 void tst_frmDesign::failedSaveKeepsPositions()
 {
-    Calibration c;
-    frmDesign &w = *c.window;
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    ::drag(w, w.IMPORTO_DEC, Qt::ShiftModifier, {{-2, 0}});
+    Calibration c(m_printer);
+    c.drag(c.w->IMPORTO_DEC, {-2, 0});
     // A folder where the file should be cannot be replaced, whoever runs this.
     QVERIFY(QFile::remove(c.file()) && QDir().mkdir(c.file()));
-    c.messages.answers = {Answer::Yes};
-    w.SalvaPos->click();
-    QCOMPARE(c.messages.asked.size(), 2);
-    const MessageBoxes::Request told = c.messages.asked.last();
-    QVERIFY2(told.text.startsWith("Impossibile salvare le impostazioni nel file " + QDir::toNativeSeparators(c.file())),
-             qPrintable(told.text));
-    QCOMPARE(told.icon, MessageBoxes::Icon::Critical);
-    QCOMPARE(c.at(w.IMPORTO_DEC), QPoint(8040, 270));
-
-    // Once the way is clear the same positions save.
+    c.messages.answers = {Answer::Yes, Answer::Yes};
+    c.w->SalvaPos->click();
+    const QString told = c.messages.asked.last().text;
+    QVERIFY2(told.startsWith("Impossibile salvare le impostazioni nel file " + QDir::toNativeSeparators(c.file())),
+             qPrintable(told));
     QVERIFY(QDir().rmdir(c.file()));
-    c.messages.answers = {Answer::Yes};
-    w.SalvaPos->click();
-    QCOMPARE(c.messages.asked.size(), 3);
+    c.w->SalvaPos->click();
     QVERIFY(c.bytes().contains("\r\n 270 \r\n 8040 \r\n"));
+}
+
+void tst_frmDesign::sameSpotTwoRoads()
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext (poppler-utils) is missing: the printed page cannot be measured");
+    QTemporaryDir dir;
+    const QString testPdf = dir.filePath("test.pdf"), chequePdf = dir.filePath("cheque.pdf");
+    QtPrintDevice testPrinter(testPdf), chequePrinter(chequePdf);
+    Calibration c(testPrinter);
+    c.drag(c.w->BENEFICIARIO, {20, 10});
+    c.drag(c.w->IMPORTO_DEC, {20, 0});
+    for (int key : {int(Qt::Key_Escape), 0}) { // Annulla, then the close box, which prints
+        QTimer::singleShot(50, [key] {
+            QWidget *printers = QApplication::activeModalWidget();
+            key ? QTest::keyClick(printers, Qt::Key(key)) : void(printers->close());
+        });
+        c.w->StampaTest->click();
+        QCOMPARE(QFile::exists(testPdf), key == 0);
+    }
+    c.messages.answers = {Answer::Yes};
+    c.w->SalvaPos->click();
+
+    ChequeLayout saved;
+    QString scratch;
+    QVERIFY(LayoutFile::LoadLayout(c.file(), saved, scratch, scratch));
+    const QString date = ShortDate(QDate::currentDate());
+    QVERIFY(PrintChequePage(chequePrinter, saved, {"Castelrovo", date, "1500", "MILLE", "BRENTOLA SNC", "000123"}));
+    // Left, Top twips x 25,4 / 1440 + 23 and + 135 mm; the figures 32 mm
+    // less the 14,02 mm of "1 5 0 0" at 13 pt right of theirs.
+    const std::tuple<QString, QString, QPointF> fields[] = {
+        {"Castelrovo", "Castelrovo", {48.1354, 140.0271}},                       // 1425, 285
+        {date.section(' ', 0, 0), date.section(' ', 0, 0), {97.6125, 139.7625}}, // 4230, 270
+        {"1", "#1", {147.0731, 139.7625}},                                       // 6015, 270
+        {"0", "0", {170.6375, 139.7625}},                                        // 8070 + 300, 270
+        {"MILLECINQUECENTO/00", "MILLE###", {60.0417, 165.6917}},                // 2100, 1740
+        {"BRENTOLA", "BRENTOLA", {67.9792, 177.0688}},                           // 2250 + 300, 2235 + 150
+        {"(numero", "000123", {62.6875, 182.6250}},                              // 2250, 2700
+    };
+    for (const auto &[onTest, onCheque, at] : fields) {
+        const QPointF a = wordAt(testPdf, onTest, at), b = wordAt(chequePdf, onCheque, at);
+        QVERIFY2(QLineF(a, at).length() < 0.1 && QLineF(b, at).length() < 0.1 && QLineF(a, b).length() < 0.1,
+                 qPrintable(QString("%1 at %2, %3 and %4, %5").arg(onTest).arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y())));
+    }
 }
 
 QTEST_MAIN(tst_frmDesign)
