@@ -29,7 +29,12 @@ QStringList defaultLines()
     };
 }
 
-void readLines(const QStringList &lines, ChequeLayout &layout, QString &place, QString &account)
+namespace {
+
+/// Reads the 19 lines in order. marginLeft/marginTop, when given, take
+/// lines 2 and 3 as text and the layout's margins are left alone.
+void readAll(const QStringList &lines, QString &place, QString *marginLeft, QString *marginTop,
+             ChequeLayout &layout, QString &account)
 {
     // One holding text, as a line-by-line reader has: once the file runs out
     // it still holds the last line read.
@@ -47,11 +52,20 @@ void readLines(const QStringList &lines, ChequeLayout &layout, QString &place, Q
         if (NumberText::toSingle(holding, &value))
             field = value;
     };
+    auto margin = [&](QString *text, float &field) {
+        if (!text) {
+            number(field);
+            return;
+        }
+        read();
+        *text = holding;
+    };
 
     if (read())
         place = holding;
+    margin(marginLeft, layout.SXmargin);
+    margin(marginTop, layout.DXmargin);
     float *const numeric[] = {
-        &layout.SXmargin, &layout.DXmargin,
         &layout.LUOGO.top, &layout.LUOGO.left,
         &layout.GGMMAAAA.top, &layout.GGMMAAAA.left,
         &layout.IMPORTO_CIFRE.top, &layout.IMPORTO_CIFRE.left,
@@ -67,6 +81,19 @@ void readLines(const QStringList &lines, ChequeLayout &layout, QString &place, Q
         account = holding;
     number(layout.NUMEROcc.top);
     number(layout.NUMEROcc.left);
+}
+
+} // namespace
+
+void readLines(const QStringList &lines, ChequeLayout &layout, QString &place, QString &account)
+{
+    readAll(lines, place, nullptr, nullptr, layout, account);
+}
+
+void readLines(const QStringList &lines, QString &marginLeft, QString &marginTop, ChequeLayout &layout)
+{
+    QString ignored;
+    readAll(lines, ignored, &marginLeft, &marginTop, layout, ignored);
 }
 
 bool LoadLayout(const QString &fileName, ChequeLayout &layout, QString &place, QString &account)

@@ -20,6 +20,9 @@ QStringList defaultLines();
 /// short file every numeric field gets the conversion of the last line read
 /// and the texts keep what they held.
 void readLines(const QStringList &lines, ChequeLayout &layout, QString &place, QString &account);
+/// The same for a window that shows the margins as typed: lines 2 and 3 go
+/// to marginLeft and marginTop unchanged, lines 1 and 17 are ignored.
+void readLines(const QStringList &lines, QString &marginLeft, QString &marginTop, ChequeLayout &layout);
 
 /// Reads the layout file of fileName. A missing or unreadable file changes
 /// nothing and returns false.

@@ -1,24 +1,18 @@
 #include "chequeprint.h"
+#include "pdfwords.h"
 #include "qtprintdevice.h"
 
 #include <QtTest>
 
 namespace {
 /// Top-left corner in mm of the first of each printed word, and the page
-/// size under "<page>". pdftotext puts yMin at the baseline less the font's
-/// declared ascent, which for Liberation Sans is the ascent Qt adds: yMin is
-/// the top of the line.
+/// size under "<page>".
 QHash<QString, QPointF> readPdf(const QString &file)
 {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {"-bbox", file, "-"});
-    pdftotext.waitForFinished();
-    static const QRegularExpression tag(QStringLiteral(R"re(<(page|word) \w+="([\d.]+)" \w+="([\d.]+)"[^>]*>([^<]*))re"));
     QHash<QString, QPointF> found;
-    for (const QRegularExpressionMatch &m : tag.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput()))) {
-        const QString key = m.captured(1) == u"page" ? QStringLiteral("<page>") : m.captured(4);
-        if (!found.contains(key))
-            found.insert(key, QPointF(m.captured(2).toDouble(), m.captured(3).toDouble()) * 25.4 / 72);
+    for (const PdfWord &word : readPdfWords(file)) {
+        if (!found.contains(word.text))
+            found.insert(word.text, word.text == u"<page>" ? word.box.bottomRight() : word.box.topLeft());
     }
     return found;
 }

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "chequelayout.h"
+#include "labeldrag.h"
+
+#include <QDialog>
+
+class MessageBoxes;
+class PrintDevice;
+class QCheckBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QMouseEvent;
+class QPushButton;
+
+/// The calibration window: the seven cheque fields as labels on an area
+/// that stands for the cheque at full size, where the user fits one bank's
+/// layout file to its form, tries it on paper and saves it.
+///
+/// It reads and writes the bank's layout file only; the layout the cheque
+/// print uses is read afresh at the next print. Open it with exec().
+class frmDesign : public QDialog
+{
+    Q_OBJECT
+
+public:
+    /// idBanca names the layout file (0 or less: the default one); the bank
+    /// name and account number go into the caption and the questions.
+    frmDesign(const QString &dataFolder, qint32 idBanca, const QString &bankName,
+              const QString &accountNumber, MessageBoxes &messages, PrintDevice &printer,
+              QWidget *parent = nullptr);
+
+    /// Loads the bank's layout file into the labels, the origin boxes and
+    /// PrintComma. A missing file leaves everything as it is; a line that
+    /// is not a number leaves its label where it was.
+    void InitPositions();
+
+    /// The labels' positions in twips and PrintComma as the window shows
+    /// them now (the margins stay 0: they are text, see SXmargin/DXmargin).
+    ChequeLayout positions() const;
+
+    QLabel *LUOGO;
+    QLabel *GGMMAAAA;
+    QLabel *IMPORTO_CIFRE;
+    QLabel *IMPORTO_DEC;
+    QLabel *IMPORTO_ABC;
+    QLabel *BENEFICIARIO;
+    QLabel *NUMEROcc;
+    QGroupBox *Frame1;
+    QLabel *Label1;
+    QLineEdit *SXmargin;
+    QLabel *Label3;
+    QLabel *Label2;
+    QLineEdit *DXmargin;
+    QLabel *Label4;
+    QCheckBox *PrintComma;
+    QPushButton *StampaTest;
+    QPushButton *SalvaPos;
+    QPushButton *Resetta;
+    QLabel *MsgLabel;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    struct Field
+    {
+        QLabel *label;
+        FieldPosition ChequeLayout::*position;
+    };
+
+    void createControls();
+    void showPositions();
+    void showFiguresCaption();
+    void showHint(const QKeyEvent &key);
+    void setHintColour(const QColor &colour);
+    bool labelMouse(const Field &field, QMouseEvent *mouse);
+    void salvaPos();
+    void resetta();
+    void stampaTest();
+    bool save();
+
+    const QString m_dataFolder;
+    const qint32 m_idBanca;
+    const QString m_bankName;
+    MessageBoxes &m_messages;
+    PrintDevice &m_printer;
+    QList<Field> m_fields;
+    ChequeLayout m_positions;
+    LabelDrag m_drag;
+};

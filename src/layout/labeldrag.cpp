@@ -1,0 +1,36 @@
+#include "labeldrag.h"
+
+#include <QtGlobal>
+#include <cmath>
+
+QPoint LabelDrag::toTwips(QPointF pixels)
+{
+    return QPoint(qRound(pixels.x() * TwipsPerPixel), qRound(pixels.y() * TwipsPerPixel));
+}
+
+int LabelDrag::toPixels(double twips)
+{
+    // A position read from a file can be anything; keep it inside what a
+    // widget can be moved to.
+    return int(std::lround(qBound(-1e6, twips / TwipsPerPixel, 1e6)));
+}
+
+bool LabelDrag::press(QPoint at, bool modifierHeld)
+{
+    // A press without a modifier changes nothing, not even a drag under way.
+    if (!modifierHeld)
+        return false;
+    m_dragging = true;
+    m_press = at;
+    return true;
+}
+
+std::optional<FieldPosition> LabelDrag::moveTo(const FieldPosition &label, QPoint at) const
+{
+    if (!m_dragging)
+        return std::nullopt;
+    FieldPosition moved;
+    moved.left = qMax(0.0f, label.left + float(at.x() - m_press.x()));
+    moved.top = qMax(0.0f, label.top + float(at.y() - m_press.y()));
+    return moved;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "chequelayout.h"
+
+#include <QPoint>
+#include <QPointF>
+#include <optional>
+
+/// The drag of a field label in the calibration window. Everything is in
+/// twips, whole ones, so that what is saved reads back exactly; the window
+/// turns its logical pixels into twips at 15 a pixel whatever the screen's
+/// device pixel ratio.
+class LabelDrag
+{
+public:
+    static constexpr int TwipsPerPixel = 15;
+
+    /// A point in logical pixels as whole twips.
+    static QPoint toTwips(QPointF pixels);
+    /// Twips to the nearest logical pixel.
+    static int toPixels(double twips);
+
+    /// Mouse down at \a at (twips from the label's corner): a drag starts
+    /// only with SHIFT, CTRL or ALT held. Returns whether it started.
+    bool press(QPoint at, bool modifierHeld);
+    /// Where \a label goes with the pointer at \a at (twips from the
+    /// label's corner): moved by exactly what the pointer moved since the
+    /// press, stopped at Left 0 and Top 0. Nothing when no drag is on.
+    std::optional<FieldPosition> moveTo(const FieldPosition &label, QPoint at) const;
+    /// Mouse up: the drag is over.
+    void release() { m_dragging = false; }
+    bool dragging() const { return m_dragging; }
+
+private:
+    bool m_dragging = false;
+    QPoint m_press;
+};
