@@ -231,9 +231,17 @@ void ucLinkedList::BuildColumns()
 {
     QScopedValueRollback busy(m_busy, true);
     freeze();
+    // A host may change the columns from an ItemClick that a column raised
+    // while still inside its own mouse handler: let the event loop delete
+    // them, and hear nothing more from them meanwhile.
     for (size_t i = 1; i < m_lists.size(); ++i) {
-        delete m_lists[i];
-        delete m_headers[i];
+        m_lists[i]->hide();
+        m_lists[i]->disconnect(this);
+        m_lists[i]->verticalScrollBar()->disconnect(this);
+        m_lists[i]->viewport()->removeEventFilter(this);
+        m_lists[i]->deleteLater();
+        m_headers[i]->hide();
+        m_headers[i]->deleteLater();
     }
     m_lists.resize(1);
     m_headers.resize(1);
