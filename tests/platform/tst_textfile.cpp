@@ -6,6 +6,37 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// A full disk, as the process sees one: writes past the limit fail (EFBIG).
+// Works without privileges, so also where root ignores permissions.
+struct FileSizeLimit
+{
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit limit = old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+    rlimit old;
+};
+
+QByteArray contentOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
 class TestTextFile : public QObject
 {
     Q_OBJECT
@@ -15,7 +46,13 @@ private Q_SLOTS:
     void codePage();
     void splitLines_data();
     void splitLines();
+    void fileLine_data();
+    void fileLine();
     void failedWriteKeepsOldFile();
+    void fullDiskKeepsOldBytes_data();
+    void fullDiskKeepsOldBytes();
+    void readsOnlyRegularFiles();
+    void readsOnlyTheLinesWanted();
     void appendAddsMissingLineEnd_data();
     void appendAddsMissingLineEnd();
 };
@@ -53,7 +90,9 @@ void TestTextFile::splitLines_data()
     QTest::newRow("no final line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
     QTest::newRow("empty lines kept") << QByteArray("\r\n2,3\r\n\r\n") << QStringList{"", "2,3", ""};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
-    QTest::newRow("lone cr stays in the line") << QByteArray("a\rb\r\n") << QStringList{"a\rb"};
+    QTest::newRow("cr only") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+    QTest::newRow("mixed ends") << QByteArray("a\r\nb\nc\rd") << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("cr then crlf is an empty line") << QByteArray("a\r\r\nb") << QStringList{"a", "", "b"};
     QTest::newRow("blanks kept") << QByteArray(" 285 \r\n") << QStringList{" 285 "};
 }
 
@@ -62,6 +101,24 @@ void TestTextFile::splitLines()
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
     QCOMPARE(TextFile::splitLines(bytes), lines);
+}
+
+void TestTextFile::fileLine_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("each line break one blank") << "Via Roma\r\n12\nint.\r3" << "Via Roma 12 int. 3";
+    QTest::newRow("two breaks two blanks") << "a\n\nb" << "a  b";
+    QTest::newRow("controls dropped") << QStringLiteral("a\tb\u0007c\u007f\u0000d") << "abcd";
+    QTest::newRow("code page's own bytes kept") << QStringLiteral("\u0081\u009d €") << QStringLiteral("\u0081\u009d €");
+}
+
+void TestTextFile::fileLine()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, line);
+    QCOMPARE(TextFile::fileLine(text), line);
+    QCOMPARE(TextFile::joinLines({text, "x"}), TextFile::encode(line) + "\r\nx\r\n");
 }
 
 void TestTextFile::failedWriteKeepsOldFile()
@@ -103,6 +160,68 @@ void TestTextFile::appendAddsMissingLineEnd()
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), after);
+}
+
+void TestTextFile::fullDiskKeepsOldBytes_data()
+{
+    QTest::addColumn<bool>("append");
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("rewrite") << false << QByteArray("2,3\r\n13,5\r\n") << 16;
+    QTest::newRow("rewrite of a missing file") << false << QByteArray("<missing>") << 16;
+    QTest::newRow("append") << true << QByteArray("ROSSI\r\n") << 12;
+    QTest::newRow("append to a missing file") << true << QByteArray("<missing>") << 4;
+}
+
+void TestTextFile::fullDiskKeepsOldBytes()
+{
+    QFETCH(bool, append);
+    QFETCH(QByteArray, before);
+    QFETCH(int, limit);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Beneficiari.ini"));
+    if (before != "<missing>") {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(before) == before.size());
+    }
+    QString error;
+    {
+        FileSizeLimit full(limit);
+        const QString name = QStringLiteral("ZANETTI MARCO");
+        QVERIFY(append ? !TextFile::appendLine(path, name, &error)
+                       : !TextFile::writeLines(path, {name, name}, &error));
+    }
+    QCOMPARE(error, QStringLiteral("il file supera la dimensione concessa"));
+    QCOMPARE(contentOf(path), before);
+    const QStringList left = QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    QCOMPARE(left, before == "<missing>" ? QStringList() : QStringList{QStringLiteral("Beneficiari.ini")});
+}
+
+void TestTextFile::readsOnlyRegularFiles()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("Beneficiari.ini"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // Opening a FIFO would wait for a writer for ever: the alarm ends that.
+    ::alarm(10);
+    QStringList lines{QStringLiteral("old")};
+    QVERIFY(!TextFile::readLines(fifo, &lines));
+    QVERIFY(!TextFile::appendLine(fifo, QStringLiteral("x")));
+    ::alarm(0);
+    QVERIFY(lines.isEmpty());
+}
+
+void TestTextFile::readsOnlyTheLinesWanted()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Quendra.ini"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("a\rb\r\n" + QByteArray(100000, 'x') + "\r\nc\r\n");
+    f.close();
+    QStringList lines;
+    QVERIFY(TextFile::readLines(path, &lines, 2));
+    QCOMPARE(lines, (QStringList{"a", "b"}));
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)
