@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "windowfixture.h"
 
 #include <QFileInfo>
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void printsAndRemembersPlaceAndAccount();
     void cancelWritesAndPrintsNothing();
     void bankWithoutLayoutFilePrintsWhatIsHeld();
+    void fullDiskIsToldAndTheChequePrinted();
 };
 
 void TestStampaAssegno::nothingToPrint()
@@ -136,6 +138,30 @@ void TestStampaAssegno::bankWithoutLayoutFilePrintsWhatIsHeld()
     QCOMPARE(printedTexts(w.printer), (QStringList{"", "", "", "CC 99"}));
     QCOMPARE(w.printer.printed().last().x, 0.0f);
     QCOMPARE(w.printer.printed().last().fontSize, 11.0f);
+}
+
+void TestStampaAssegno::fullDiskIsToldAndTheChequePrinted()
+{
+    WindowFixture w;
+    QVERIFY(w.window.load());
+    w.window.LUOGO->setText(QStringLiteral("Castelrovo"));
+    w.window.BENEFICIARIO->setEditText(QStringLiteral("NERI PAOLO"));
+    w.messages.answers = {Answer::Yes};
+    {
+        FileSizeLimit full(8);
+        QVERIFY(pressPrint(w, Qt::Key_Return));
+    }
+    auto unsaved = [&](const char *name) {
+        return MessageBoxes::Request{"Il file «" + w.path(name) + "» non è stato salvato: "
+                                     "il file supera la dimensione concessa.",
+                                     "Quendra", MessageBoxes::Icon::Critical};
+    };
+    QCOMPARE(w.messages.asked.mid(1),
+             (QList<MessageBoxes::Request>{unsaved("Beneficiari.ini"), unsaved("Quendra.ini")}));
+    QCOMPARE(w.bytes("Quendra.ini"), DefaultLayoutBytes);
+    QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("<missing>"));
+    QCOMPARE(printedTexts(w.printer), (QStringList{"Castelrovo", "", "NERI PAOLO"}));
+    QCOMPARE(w.printer.documentsEnded(), 1);
 }
 
 QTEST_MAIN(TestStampaAssegno)

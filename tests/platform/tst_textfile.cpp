@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "textfile.h"
 
 #include <QDir>
@@ -6,28 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-// A full disk, as the process sees one: writes past the limit fail (EFBIG).
-// Works without privileges, so also where root ignores permissions.
-struct FileSizeLimit
-{
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit limit = old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-    rlimit old;
-};
 
 QByteArray contentOf(const QString &path)
 {
