@@ -235,9 +235,9 @@ bool writeLines(const QString &path, const QStringList &lines, QString *errorStr
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         return fail(errorString, reasonFor(file.errorString()));
-    // What waits in the device's buffer is written by commit(), which then
-    // renames the file whatever that write did; so everything is written
-    // and checked here, while the old file can still be kept.
+    // commit() writes out whatever the device still buffers and renames the
+    // file whatever that write did; so the bytes go to the disk and are
+    // checked here, while the old file can still be kept.
     const QString reason = writeThrough(file, joinLines(lines), 0);
     if (!reason.isEmpty()) {
         file.cancelWriting();
