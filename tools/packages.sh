@@ -9,6 +9,7 @@ TEST_PACKAGES=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   xvfb xdotool xclip x11-utils imagemagick libx11-dev
   libicu-dev libbenchmark-dev
+  clang libclang-rt-14-dev
 )
 
 # Installs what is missing; uses sudo when not root.

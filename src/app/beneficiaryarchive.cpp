@@ -21,19 +21,19 @@ QStringList read(const QString &fileName)
     return names;
 }
 
-bool append(const QString &fileName, const QString &name)
+bool append(const QString &fileName, const QString &name, QString *errorString)
 {
-    return TextFile::appendLine(fileName, name);
+    return TextFile::appendLine(fileName, name, errorString);
 }
 
-bool rewrite(const QString &fileName, const QStringList &names)
+bool rewrite(const QString &fileName, const QStringList &names, QString *errorString)
 {
     QStringList lines;
     for (const QString &name : names) {
         if (!name.isEmpty())
             lines.append(name);
     }
-    return TextFile::writeLines(fileName, lines);
+    return TextFile::writeLines(fileName, lines, errorString);
 }
 
 QString unstorableCharacters(const QString &name)

@@ -16,6 +16,7 @@
 #include "messageboxes.h"
 #include "pictures.h"
 #include "textfile.h"
+#include "unsavednotice.h"
 #include "urlopener.h"
 #include "vendor.h"
 #include "vendorpanel.h"
@@ -336,7 +337,11 @@ void FrmInput::SaveBeneficiario(bool silentMode)
                                             MessageBoxes::Icon::Exclamation, MessageBoxes::Answer::Yes);
     if (answer != MessageBoxes::Answer::Yes)
         return;
-    BeneficiaryArchive::append(BeneficiaryArchive::fileName(m_state.DataFolder), name);
+    // A name that could not be stored is still offered for this run.
+    const QString archive = BeneficiaryArchive::fileName(m_state.DataFolder);
+    QString reason;
+    if (!BeneficiaryArchive::append(archive, name, &reason))
+        notifyUnsaved(m_messages, archive, reason);
     const QString typed = BENEFICIARIO->currentText();
     BENEFICIARIO->addItem(name);
     // Adding the first item would otherwise replace what the field shows.
@@ -365,7 +370,10 @@ void FrmInput::deleteBeneficiary()
     names.reserve(BENEFICIARIO->count());
     for (int i = 0; i < BENEFICIARIO->count(); ++i)
         names.append(BENEFICIARIO->itemText(i));
-    BeneficiaryArchive::rewrite(BeneficiaryArchive::fileName(m_state.DataFolder), names);
+    const QString archive = BeneficiaryArchive::fileName(m_state.DataFolder);
+    QString reason;
+    if (!BeneficiaryArchive::rewrite(archive, names, &reason))
+        notifyUnsaved(m_messages, archive, reason);
 }
 
 void FrmInput::printCheque()
@@ -394,8 +402,12 @@ void FrmInput::printCheque()
 
     // Rewriting the file also makes this bank the one used last, which the
     // next start selects again.
-    TextFile::writeLines(layoutFile, LayoutFile::lines(LUOGO->text().trimmed(), m_state.layout,
-                                                       NumCC->text().trimmed()));
+    // The cheque is printed all the same: the layout was read just now.
+    QString reason;
+    if (!TextFile::writeLines(layoutFile, LayoutFile::lines(LUOGO->text().trimmed(), m_state.layout,
+                                                            NumCC->text().trimmed()),
+                              &reason))
+        notifyUnsaved(m_messages, layoutFile, reason);
 
     ChequeFields fields;
     fields.LUOGO = LUOGO->text();
@@ -412,7 +424,10 @@ void FrmInput::writeDefaultLayoutIfMissing()
     const QString name = LayoutFile::fileName(m_state.DataFolder, m_state.IDbanca);
     if (QFileInfo::exists(name))
         return;
-    TextFile::writeLines(name, LayoutFile::defaultLines());
+    // A failed write leaves no file behind, so the next start tries again.
+    QString reason;
+    if (!TextFile::writeLines(name, LayoutFile::defaultLines(), &reason))
+        notifyUnsaved(m_messages, name, reason);
 }
 
 void FrmInput::showEvent(QShowEvent *event)

@@ -4,6 +4,7 @@
 #include "qtmessageboxes.h"
 #include "qtprintdevice.h"
 #include "qturlopener.h"
+#include "singleinstance.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -40,6 +41,22 @@ int main(int argc, char *argv[])
     FrmInput window(state, dataFolder, messages, urls, printer);
     if (!window.load())
         return 1;
+    // The lock lies in the data folder, which load() makes; up to here a
+    // second copy has only read, or written a missing default layout as the
+    // first would.
+    SingleInstance instance(state.DataFolder);
+    if (!instance.claim()) {
+        messages.notify(QStringLiteral("Quendra è già aperto con questa cartella dei dati: "
+                                       "viene mostrata la sua finestra."),
+                        MessageBoxes::Icon::Information);
+        instance.bringOtherToFront();
+        return 0;
+    }
+    QObject::connect(&instance, &SingleInstance::frontRequested, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
     window.show();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "frmdesign.h"
 
+#include "fieldguard.h"
 #include "frmselprinter.h"
 #include "layoutfile.h"
 #include "messageboxes.h"
@@ -151,6 +152,9 @@ void frmDesign::createControls()
         auto e = new QLineEdit(parent);
         e->setObjectName(QLatin1String(name));
         e->setGeometry(geometry);
+        // The origin goes into the layout file as typed, on one line of
+        // Windows-1252.
+        FieldGuard::install(*e, FieldGuard::Rule::Storable);
         return e;
     };
     auto button = [this](const char *name, const char *caption, QRect geometry) {
@@ -330,19 +334,6 @@ bool frmDesign::save()
 {
     const QString fileName = LayoutFile::fileName(m_dataFolder, m_idBanca);
     const QString shownName = QDir::toNativeSeparators(fileName);
-    // The origin boxes are stored as typed, so what they hold must fit on
-    // one line of an 8-bit file; anything else would spoil the layout.
-    for (const QLineEdit *box : {SXmargin, DXmargin}) {
-        const QString text = box->text();
-        if (!TextFile::canEncode(text) || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
-            m_messages.notify(QStringLiteral("L'origine di stampa «") + text
-                                  + QStringLiteral("» contiene caratteri che il file ") + shownName
-                                  + QStringLiteral(" non può conservare. Le impostazioni non sono state "
-                                                   "salvate: correggere l'origine e salvare di nuovo."),
-                              MessageBoxes::Icon::Critical);
-            return false;
-        }
-    }
     QString error;
     const QStringList lines = LayoutFile::lines(QString(), SXmargin->text(), DXmargin->text(), positions(), QString());
     if (TextFile::writeLines(fileName, lines, &error))

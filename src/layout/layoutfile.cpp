@@ -3,7 +3,6 @@
 #include "numbertext.h"
 #include "textfile.h"
 
-#include <QFileInfo>
 
 namespace LayoutFile {
 
@@ -99,7 +98,7 @@ void readLines(const QStringList &lines, QString &marginLeft, QString &marginTop
 bool LoadLayout(const QString &fileName, ChequeLayout &layout, QString &place, QString &account)
 {
     QStringList content;
-    if (!QFileInfo(fileName).isFile() || !TextFile::readLines(fileName, &content))
+    if (!TextFile::readLines(fileName, &content, LineCount))
         return false;
     readLines(content, layout, place, account);
     return true;

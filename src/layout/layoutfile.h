@@ -8,6 +8,9 @@
 /// The layout files: 19 lines each, the meaning of a line is its position.
 namespace LayoutFile {
 
+/// Lines of a layout file; anything past them is never read.
+constexpr int LineCount = 19;
+
 /// The layout file of a bank: "Quendra<id>.ini" in the data folder, or the
 /// default "Quendra.ini" when the id is 0 or less.
 QString fileName(const QString &dataFolder, qint32 idBanca);

@@ -6,19 +6,12 @@ namespace FieldText {
 
 QString oneLine(const QString &text)
 {
-    QString kept;
-    kept.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar::LineSeparator
-            || c == QChar::ParagraphSeparator) {
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            kept.append(QLatin1Char(' '));
-        } else if (c.category() != QChar::Other_Control) {
-            kept.append(c);
-        }
-    }
+    QString breaks = text;
+    breaks.replace(QChar::LineSeparator, QLatin1Char('\n')).replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    // The files keep the C1 controls that stand for Windows-1252's unused
+    // bytes; typed or pasted, they are only noise.
+    QString kept = TextFile::fileLine(breaks);
+    kept.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
     return kept;
 }
 

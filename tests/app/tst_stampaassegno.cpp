@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "windowfixture.h"
 
 #include <QFileInfo>
@@ -50,6 +51,7 @@ private Q_SLOTS:
     void cancelWritesAndPrintsNothing();
     void bankWithoutLayoutFilePrintsWhatIsHeld();
     void unstorablePayeeIsToldAndPrinted();
+    void fullDiskIsToldAndTheChequePrinted();
 };
 
 void TestStampaAssegno::nothingToPrint()
@@ -151,6 +153,34 @@ void TestStampaAssegno::unstorablePayeeIsToldAndPrinted()
                                     "Quendra", MessageBoxes::Icon::Exclamation}}));
     QCOMPARE(printedTexts(w.printer).last(), QStringLiteral("Łukasz"));
     QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("<missing>"));
+}
+
+void TestStampaAssegno::fullDiskIsToldAndTheChequePrinted()
+{
+    WindowFixture w(WindowFixture::Files{{"Beneficiari.ini", "ROSSI MARIO\r\n"}});
+    FileSizeLimit full(8);
+    QVERIFY(w.window.load());
+    w.window.LUOGO->setText(QStringLiteral("Castelrovo"));
+    w.window.BENEFICIARIO->setEditText(QStringLiteral("NERI PAOLO"));
+    w.messages.answers = {Answer::Yes};
+    QVERIFY(pressPrint(w, Qt::Key_Return));
+    w.window.BENEFICIARIO->setEditText(QStringLiteral("ROSSI MARIO"));
+    w.messages.answers = {Answer::Yes};
+    QTest::mouseClick(w.window.DelBEN, Qt::LeftButton);
+    auto unsaved = [&](const char *name) {
+        return MessageBoxes::Request{"Il file «" + w.path(name) + "» non è stato salvato: il file supera "
+                                     "la dimensione concessa.", "Quendra", MessageBoxes::Icon::Critical};
+    };
+    // Start-up, the payee's append, the print's rewrite, the deletion.
+    QCOMPARE(w.messages.asked.size(), 6);
+    QCOMPARE(w.messages.asked.at(0), unsaved("Quendra.ini"));
+    QCOMPARE(w.messages.asked.at(2), unsaved("Beneficiari.ini"));
+    QCOMPARE(w.messages.asked.at(3), unsaved("Quendra.ini"));
+    QCOMPARE(w.messages.asked.at(5), unsaved("Beneficiari.ini"));
+    QCOMPARE(w.bytes("Quendra.ini"), QByteArray("<missing>"));
+    QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("ROSSI MARIO\r\n"));
+    QCOMPARE(w.payees(), QStringList{"NERI PAOLO"});
+    QCOMPARE(printedTexts(w.printer), (QStringList{"Castelrovo", "", "NERI PAOLO"}));
 }
 
 QTEST_MAIN(TestStampaAssegno)

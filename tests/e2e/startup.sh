@@ -3,8 +3,11 @@
 #  1. first start on an empty home: the main window opens and the data folder
 #     holds exactly the default layout file, byte for byte;
 #  2. closing the window ends the program normally;
-#  3. a second start writes nothing (same bytes, same write times);
-#  4. a data folder that cannot be created: an error box, a non-zero exit
+#  3. a second start writes nothing (same bytes, same write times; only the
+#     lock file of the running copy comes and goes);
+#  4. a copy started while another runs says so and ends; after the running
+#     copy is killed with SIGKILL a new copy starts normally;
+#  5. a data folder that cannot be created: an error box, a non-zero exit
 #     status, and nothing written anywhere in the home.
 # Usage: startup.sh QUENDRA-BINARY   (E2E_WMDELETE names the close helper)
 set -u
@@ -31,30 +34,52 @@ app_lines "$ini" \
     "" "2,3" "13,5" "285" "1425" "270" "4230" "270" "6015" "270" "8070" \
     "1740" "2100" "2235" "2250" "1" "" "2700" "2250" \
     || e2e_fail "default layout file has the wrong bytes"
-found=$(cd "$APP_DATA" && ls -A)
-[[ $found == Quendra.ini ]] \
-    || e2e_fail "first start left more than the layout file in the data folder: $(echo $found)"
+found=$(cd "$APP_DATA" && echo $(ls -A))
+[[ $found == "Quendra.ini Quendra.lock" ]] \
+    || e2e_fail "first start left more than the layout file and the lock in the data folder: $found"
 
 x_close "$win" || e2e_fail "could not ask the main window to close"
 app_wait_exit 30 || e2e_fail "program still running 30 s after its window was closed"
 (( APP_RC == 0 )) || e2e_fail "closing the main window ended the program with status $APP_RC"
+found=$(cd "$APP_DATA" && ls -A)
+[[ $found == Quendra.ini ]] || e2e_fail "the lock file outlived the program: $(echo $found)"
 e2e_log "first start: default layout written, window closed, status 0"
 
 # --- second start ------------------------------------------------------------
-before=$(app_tree "$HOME")
+# The lock file of the running copy changes the data folder's own write time.
+tree_without_lock() { app_tree "$1" | sed 's|^\(\./\.local/share/Quendra d [^ ]* [^ ]*\) .*|\1|'; }
+before=$(tree_without_lock "$HOME")
 cp "$ini" "$tmp/Quendra.ini.first"
 app_start "$bin"
 win=$(app_main_window 60) || e2e_fail "no main window at the second start"
 x_close "$win" || e2e_fail "could not ask the main window to close"
 app_wait_exit 30 || e2e_fail "program still running 30 s after its window was closed"
 (( APP_RC == 0 )) || e2e_fail "second run ended with status $APP_RC"
-after=$(app_tree "$HOME")
+after=$(tree_without_lock "$HOME")
 cmp -s "$ini" "$tmp/Quendra.ini.first" || e2e_fail "second start changed Quendra.ini"
 if [[ $before != "$after" ]]; then
     diff <(printf '%s\n' "$before") <(printf '%s\n' "$after") >&2
     e2e_fail "second start changed the home folder (listing above: name type size mode mtime)"
 fi
 e2e_log "second start: nothing written"
+
+# --- two copies ----------------------------------------------------------------
+app_start "$bin"
+first=$APP_PID
+app_main_window 60 >/dev/null || e2e_fail "no main window for the first copy"
+app_start "$bin"
+box=$(x_wait_window 'Quendra' 60) || e2e_fail "the second copy did not say that one is running"
+x_key "$box" Return || e2e_fail "could not press Enter in the message box"
+app_wait_exit 30 || e2e_fail "the second copy did not end"
+(( APP_RC == 0 )) || e2e_fail "the second copy ended with status $APP_RC"
+kill -0 "$first" 2>/dev/null || e2e_fail "the first copy ended when the second started"
+kill -KILL "$first"
+wait "$first" 2>/dev/null
+app_start "$bin"
+win=$(app_main_window 60) || e2e_fail "a killed copy's lock kept the next copy out"
+x_close "$win" || e2e_fail "could not ask the main window to close"
+app_wait_exit 30 || e2e_fail "program still running 30 s after its window was closed"
+e2e_log "two copies: the second refused, the lock of a killed copy taken over"
 
 # --- a data folder that cannot be created -------------------------------------
 # A path below a regular file cannot become a folder, whoever asks (root too).

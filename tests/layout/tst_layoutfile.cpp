@@ -88,6 +88,7 @@ void TestLayoutFile::load_data()
     const ChequeLayout start = startLayout();
 
     QTest::newRow("default file") << DefaultBytes << defaultLayout() << "" << "";
+    QTest::newRow("cr only line ends") << QByteArray(DefaultBytes).replace("\r\n", "\r") << defaultLayout() << "" << "";
     QTest::newRow("missing file changes nothing") << QByteArray("<none>") << start << "kept" << "kept";
 
     ChequeLayout remembered = defaultLayout();

@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "textfile.h"
 
 #include <QDir>
@@ -5,6 +6,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestTextFile : public QObject
 {
@@ -15,7 +19,12 @@ private Q_SLOTS:
     void codePage();
     void splitLines_data();
     void splitLines();
+    void fileLine_data();
+    void fileLine();
     void failedWriteKeepsOldFile();
+    void fullDiskKeepsOldBytes_data();
+    void fullDiskKeepsOldBytes();
+    void readsOnlyRegularFiles();
     void appendAddsMissingLineEnd_data();
     void appendAddsMissingLineEnd();
 };
@@ -53,7 +62,9 @@ void TestTextFile::splitLines_data()
     QTest::newRow("no final line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
     QTest::newRow("empty lines kept") << QByteArray("\r\n2,3\r\n\r\n") << QStringList{"", "2,3", ""};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
-    QTest::newRow("lone cr stays in the line") << QByteArray("a\rb\r\n") << QStringList{"a\rb"};
+    QTest::newRow("cr only") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+    QTest::newRow("mixed ends") << QByteArray("a\r\nb\nc\rd") << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("cr then crlf is an empty line") << QByteArray("a\r\r\nb") << QStringList{"a", "", "b"};
     QTest::newRow("blanks kept") << QByteArray(" 285 \r\n") << QStringList{" 285 "};
 }
 
@@ -62,6 +73,22 @@ void TestTextFile::splitLines()
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
     QCOMPARE(TextFile::splitLines(bytes), lines);
+}
+
+void TestTextFile::fileLine_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("each line break one blank") << "Via Roma\r\n12\nint.\r3" << "Via Roma 12 int. 3";
+    QTest::newRow("controls dropped, the code page's own kept")
+        << QStringLiteral("a\tb\u0007\u007f\u0000 \u0081€") << QStringLiteral("ab \u0081€");
+}
+
+void TestTextFile::fileLine()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, line);
+    QCOMPARE(TextFile::joinLines({text, "x"}), TextFile::encode(line) + "\r\nx\r\n");
 }
 
 void TestTextFile::failedWriteKeepsOldFile()
@@ -103,6 +130,48 @@ void TestTextFile::appendAddsMissingLineEnd()
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), after);
+}
+
+void TestTextFile::fullDiskKeepsOldBytes_data()
+{
+    QTest::addColumn<bool>("append");
+    QTest::addColumn<QByteArray>("before");
+    QTest::newRow("rewrite") << false << QByteArray("2,3\r\n13,5\r\n");
+    QTest::newRow("rewrite of a missing file") << false << QByteArray("<missing>");
+    QTest::newRow("append") << true << QByteArray("ROSSI\r\n");
+    QTest::newRow("append to a missing file") << true << QByteArray("<missing>");
+}
+
+void TestTextFile::fullDiskKeepsOldBytes()
+{
+    QFETCH(bool, append);
+    QFETCH(QByteArray, before);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Beneficiari.ini"));
+    QFile f(path);
+    QVERIFY(before == "<missing>" || (f.open(QIODevice::WriteOnly) && f.write(before) && f.flush()));
+    QString error;
+    {
+        FileSizeLimit full(8);
+        QVERIFY(append ? !TextFile::appendLine(path, "ZANETTI MARCO", &error)
+                       : !TextFile::writeLines(path, {"ZANETTI MARCO"}, &error));
+    }
+    QCOMPARE(error, QStringLiteral("il file supera la dimensione concessa"));
+    QFile after(path);
+    QCOMPARE(after.open(QIODevice::ReadOnly) ? after.readAll() : QByteArray("<missing>"), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), int(before != "<missing>"));
+}
+
+void TestTextFile::readsOnlyRegularFiles()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("Beneficiari.ini"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ::alarm(10); // opening a FIFO would wait for a writer for ever
+    QStringList lines{QStringLiteral("old")};
+    QVERIFY(!TextFile::readLines(fifo, &lines) && lines.isEmpty());
+    QVERIFY(!TextFile::appendLine(fifo, QStringLiteral("x")));
+    ::alarm(0);
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)
