@@ -11,6 +11,7 @@
 #include "currency.h"
 #include "fieldguard.h"
 #include "folders.h"
+#include "frmbanche.h"
 #include "frmselprinter.h"
 #include "layoutfile.h"
 #include "messageboxes.h"
@@ -101,6 +102,7 @@ FrmInput::FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &mes
     connect(AddBEN, &QPushButton::clicked, this, [this] { SaveBeneficiario(false); });
     connect(DelBEN, &QPushButton::clicked, this, &FrmInput::deleteBeneficiary);
     connect(StampaAssegno, &QPushButton::clicked, this, &FrmInput::printCheque);
+    connect(Calibrazione, &QPushButton::clicked, this, &FrmInput::openBankList);
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (QWidget *control = fieldOf(now))
@@ -417,6 +419,20 @@ void FrmInput::printCheque()
     fields.BENEFICIARIO = BENEFICIARIO->currentText();
     fields.NumCC = NumCC->text();
     PrintChequePage(m_printer, m_state.layout, fields);
+}
+
+void FrmInput::openBankList()
+{
+    hide();
+    {
+        FrmBanche banks(m_state.DataFolder, m_state.IDbanca, m_state.currentBankName,
+                        m_state.currentAccountNumber, m_messages, m_printer, this);
+        banks.exec();
+    }
+    // Back however the bank list or the calibration window was closed,
+    // close box included: a hidden main window would leave no way back.
+    show();
+    m_banks->PopolaBanche();
 }
 
 void FrmInput::writeDefaultLayoutIfMissing()

@@ -47,6 +47,10 @@ public:
     /// account number in the bank's layout file and prints the cheque.
     void printCheque();
 
+    /// The Calibrazione button: the bank list window in place of this one,
+    /// then BANCA refilled from the archive it leaves.
+    void openBankList();
+
     /// Twips, as the window was designed, to logical pixels (15 twips each,
     /// rounded to the nearest pixel so that edges designed to meet still do).
     static constexpr int twips(int value) { return (value + 7) / 15; }

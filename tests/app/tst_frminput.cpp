@@ -116,6 +116,8 @@ private Q_SLOTS:
     void firstStart_data();
     void firstStart();
     void secondStartWritesNothing();
+    void startSelectsBankUsedLast_data();
+    void startSelectsBankUsedLast();
     void enterWalksFieldsWithHighlight();
     void tabOrder();
     void amountTypedWithWords();
@@ -211,6 +213,39 @@ void TestFrmInput::secondStartWritesNothing()
     // Blank lines are skipped, a leading blank is kept, the field stays empty.
     QCOMPARE(w.payees(), (QStringList{"ROSSI MARIO", " BIANCHI LUCA", "Città di Castelrovo", "VERDI"}));
     QVERIFY(w.window.BENEFICIARIO->currentText().isEmpty());
+}
+
+void TestFrmInput::startSelectsBankUsedLast_data()
+{
+    QTest::addColumn<QByteArray>("archive");
+    QTest::addColumn<QStringList>("written"); // layout files, oldest first, a minute apart
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("account");
+    const QByteArray two = "Beta" + QByteArray(100, ' ') + "2|222\r\nAlfa" + QByteArray(100, ' ') + "1|111\r\n";
+    QTest::newRow("the bank written last") << two << QStringList{"Quendra2.ini", "Quendra1.ini"} << 1 << "111";
+    QTest::newRow("default file last: the first bank") << two << QStringList{"Quendra1.ini", "Quendra.ini"} << 2 << "222";
+    QTest::newRow("a deleted bank last: the first bank") << two << QStringList{"Quendra1.ini", "Quendra5.ini"} << 2
+                                                         << "222";
+    QTest::newRow("empty archive: no bank") << QByteArray() << QStringList{"Quendra1.ini"} << 0 << "";
+}
+
+void TestFrmInput::startSelectsBankUsedLast()
+{
+    QFETCH(QByteArray, archive);
+    QFETCH(QStringList, written);
+    QFETCH(int, id);
+    QFETCH(QString, account);
+    WindowFixture w(WindowFixture::Files{{"Banche.ini", archive}});
+    QDateTime time(QDate(2026, 1, 2), QTime(10, 0));
+    for (const QString &name : written) {
+        w.write(qPrintable(name), DefaultLayoutBytes);
+        setModified(w.path(qPrintable(name)), time);
+        time = time.addSecs(60);
+    }
+    QVERIFY(w.window.load());
+    QCOMPARE(w.state.IDbanca, id);
+    QCOMPARE(w.window.NumCC->text(), account);
+    QCOMPARE(w.window.BANCA->count(), archive.isEmpty() ? 0 : 2);
 }
 
 void TestFrmInput::enterWalksFieldsWithHighlight()

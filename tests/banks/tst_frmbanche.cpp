@@ -1,0 +1,163 @@
+#include "fakemessageboxes.h"
+#include "frmbanche.h"
+#include "frmnewbanca.h"
+#include "recordingprintdevice.h"
+#include "uclinkedlist.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using Answer = MessageBoxes::Answer;
+
+namespace {
+
+const QString Blanks(100, QLatin1Char(' '));
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// Answers the next modal window the program opens: the new bank dialog
+// gets its two fields typed and SALVA (ESCI when SALVA refused them), the
+// calibration window is closed as it stands.
+void answerNextWindow(QObject *owner, const QString &name, const QString &account)
+{
+    auto *poll = new QTimer(owner);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, poll, [=] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<frmNewBanca *>(modal)) {
+            poll->deleteLater();
+            QTest::keyClicks(dialog->NomeBanca, name);
+            QTest::keyClicks(dialog->NumCC, account);
+            dialog->Salva->click();
+            if (dialog->isVisible())
+                dialog->Uscita->click();
+        } else if (modal && modal->objectName() == QLatin1String("frmDesign")) {
+            poll->deleteLater();
+            modal->close();
+        }
+    });
+    poll->start();
+}
+
+} // namespace
+
+class TestFrmBanche : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void buttons_data();
+    void buttons();
+};
+
+void TestFrmBanche::buttons_data()
+{
+    QTest::addColumn<QString>("archive"); // lines, before
+    QTest::addColumn<int>("current");     // IDbanca at opening
+    QTest::addColumn<QString>("script");  // steps, each ended by ";"
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<QString>("after");   // lines, after closing
+    QTest::addColumn<int>("idAfter");
+
+    const QString three = "A" + Blanks + "3|1\nB" + Blanks + "12|2\nC" + Blanks + "5|3\n";
+    QTest::newRow("opens on the current bank; the next id follows the highest")
+        << three << 12 << "add:NUOVA:999;del;" << QList<int>{int(Answer::Yes)}
+        << QStringList{"Si desidera realmente Cancellare «B» ?"}
+        << "A" + Blanks + "3|1\nC" + Blanks + "5|3\nNUOVA" + Blanks + "13|999\n" << 12;
+    QTest::newRow("ids 1 and 2 for two banks in a row")
+        << QString() << 0 << "add:Alfa :1234/56;add:Beta:;" << QList<int>{} << QStringList{}
+        << "Alfa " + Blanks + "1|1234/56\nBeta" + Blanks + "2|\n" << 0;
+    QTest::newRow("deleting row 0 selects the new row 0, then No keeps it")
+        << three << 3 << "del;del;" << QList<int>{int(Answer::Yes), int(Answer::No)}
+        << QStringList{"Si desidera realmente Cancellare «A» ?", "Si desidera realmente Cancellare «B» ?"}
+        << "B" + Blanks + "12|2\nC" + Blanks + "5|3\n" << 3;
+    QTest::newRow("deleting the only bank leaves an empty file")
+        << "A" + Blanks + "3|1\n" << 3 << "del;del;" << QList<int>{int(Answer::Yes)}
+        << QStringList{"Si desidera realmente Cancellare «A» ?"} << QString() << 3;
+    QTest::newRow("a bar or a blank name is refused")
+        << QString() << 0 << "add:ab|cd:1;add:  :1;add:Alfa:1|2;" << QList<int>{}
+        << QStringList{"Il nome della Banca «ab|cd» contiene caratteri che l'archivio delle Banche non può "
+                       "conservare (|): occorre toglierli per salvare la Banca.",
+                       "Occorre inserire il nome della Banca.",
+                       "Il numero di conto «1|2» contiene caratteri che l'archivio delle Banche non può "
+                       "conservare (|): occorre toglierli per salvare la Banca."}
+        << QString() << 0;
+    QTest::newRow("calibration needs a selected bank")
+        << three << 3 << "unselect;cal;" << QList<int>{} << QStringList{"Occorre selezionare la Banca."} << three << 3;
+    QTest::newRow("calibration of an empty list offers a new bank")
+        << QString() << 0 << "cal:Alfa:9;" << QList<int>{} << QStringList{"Occorre creare una nuova Banca."}
+        << "Alfa" + Blanks + "1|9\n" << 0;
+    QTest::newRow("calibration sets the current bank, upper-cased")
+        << "Banca Alfa" + Blanks + "7|ab12\n" << 0 << "cal;" << QList<int>{} << QStringList{}
+        << "Banca Alfa" + Blanks + "7|ab12\n" << 7;
+}
+
+void TestFrmBanche::buttons()
+{
+    QFETCH(QString, archive);
+    QFETCH(int, current);
+    QFETCH(QString, script);
+    QFETCH(QList<int>, answers);
+    QFETCH(QStringList, asked);
+    QFETCH(QString, after);
+    QFETCH(int, idAfter);
+
+    QTemporaryDir dir;
+    const auto write = [&](const char *name, const QByteArray &bytes) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    write("Banche.ini", archive.toLatin1().replace("\n", "\r\n"));
+    write("Quendra.ini", "default layout\r\n");
+    qint32 id = current;
+    QString bankName, account;
+    FakeMessageBoxes messages;
+    for (int a : answers)
+        messages.answers.append(Answer(a));
+    RecordingPrintDevice printer;
+    QWidget mainWindow;
+    {
+        FrmBanche banks(dir.path(), id, bankName, account, messages, printer, &mainWindow);
+        banks.show();
+        for (const QString &step : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QStringList parts = step.split(QLatin1Char(':'));
+            if (parts.size() == 3)
+                answerNextWindow(&banks, parts.at(1), parts.at(2));
+            if (parts.at(0) == QLatin1String("add"))
+                banks.AddBAN->click();
+            else if (parts.at(0) == QLatin1String("del"))
+                banks.DelBAN->click();
+            else if (parts.at(0) == QLatin1String("unselect"))
+                banks.lstbanche->setListIndex(-1);
+            else if (parts.at(0) == QLatin1String("cal")) {
+                if (parts.size() == 1)
+                    answerNextWindow(&banks, QString(), QString());
+                banks.Calibrazione->click();
+            }
+        }
+        if (banks.isVisible())
+            banks.Uscita->click();
+        QVERIFY(mainWindow.isVisible());
+    }
+    QStringList texts;
+    for (const auto &request : std::as_const(messages.asked))
+        texts.append(request.text);
+    QCOMPARE(texts, asked);
+    QCOMPARE(bytesOf(dir.filePath("Banche.ini")), after.toLatin1().replace("\n", "\r\n"));
+    QCOMPARE(id, idAfter);
+    if (idAfter == 7) {
+        QCOMPARE(bankName, QStringLiteral("BANCA ALFA"));
+        QCOMPARE(account, QStringLiteral("AB12"));
+        // The bank's first calibration starts from the default layout.
+        QCOMPARE(bytesOf(dir.filePath("Quendra7.ini")), QByteArray("default layout\r\n"));
+    }
+}
+
+QTEST_MAIN(TestFrmBanche)
+#include "tst_frmbanche.moc"
