@@ -1,3 +1,4 @@
+#include "keyscript.h"
 #include "windowfixture.h"
 
 #include <QAbstractItemView>
@@ -34,39 +35,6 @@ void setModified(const QString &path, const QDateTime &time)
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadWrite));
     QVERIFY(f.setFileTime(time, QFileDevice::FileModificationTime));
-}
-
-// A key as a real keyboard sends it: Ctrl+letter brings its control
-// character as text (Ctrl+V is U+0016), Alt+letter the letter.
-void sendKey(QWidget *to, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-{
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-        const QChar text = modifiers & Qt::ControlModifier ? QChar(key - Qt::Key_A + 1) : QChar(key).toLower();
-        QTest::sendKeyEvent(QTest::Click, to, key, QString(text), modifiers);
-    } else {
-        QTest::keyClick(to, key, modifiers);
-    }
-}
-
-// Keys that type no character, as the scripts below write them; ⌥ holds
-// Alt down for the key after it.
-const QHash<char16_t, Qt::Key> Keys = {{u'⇥', Qt::Key_Tab}, {u'⇤', Qt::Key_Backtab}, {u'↓', Qt::Key_Down},
-                                       {u'↑', Qt::Key_Up}, {u'⏎', Qt::Key_Return}, {u'⎋', Qt::Key_Escape}};
-
-// Each key goes where Qt sends a real user's: to the open list when there
-// is one, else to the focused field.
-void play(const QString &script)
-{
-    Qt::KeyboardModifiers modifiers;
-    for (const QChar c : script) {
-        if (c == u'⌥') {
-            modifiers = Qt::AltModifier;
-            continue;
-        }
-        const Qt::Key key = Keys.value(c.unicode(), Qt::Key(c.toUpper().unicode()));
-        sendKey(QApplication::focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : modifiers);
-        modifiers = {};
-    }
 }
 
 // The field that has the keyboard: a combo box's edit field and open list
@@ -113,8 +81,6 @@ class TestFrmInput : public QObject
 private Q_SLOTS:
     void controlGeometry_data();
     void controlGeometry();
-    void firstStart_data();
-    void firstStart();
     void secondStartWritesNothing();
     void startSelectsBankUsedLast_data();
     void startSelectsBankUsedLast();
@@ -151,40 +117,6 @@ void TestFrmInput::controlGeometry()
     QVERIFY(control);
     QCOMPARE(QRect(control == &w.window ? QPoint() : control->pos(), control->size()), pixels);
     QCOMPARE(control->minimumSize() == control->maximumSize(), control == &w.window);
-}
-
-void TestFrmInput::firstStart_data()
-{
-    QTest::addColumn<bool>("blocked");
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QList<Request>>("asked");
-    QTest::newRow("empty data location") << false << QStringList{"Quendra", "Quendra/Quendra.ini"}
-                                         << QList<Request>{};
-    // A plain file where the folder should be: no one, root included, can
-    // create the data folder then.
-    QTest::newRow("data folder cannot be created")
-        << true << QStringList{"Quendra"}
-        << QList<Request>{{"Errore durante il salvataggio delle impostazioni.", "Quendra",
-                           MessageBoxes::Icon::Critical, MessageBoxes::Buttons::Ok}};
-}
-
-void TestFrmInput::firstStart()
-{
-    QFETCH(bool, blocked);
-    QFETCH(QStringList, files);
-    QFETCH(QList<Request>, asked);
-    WindowFixture w({}, false);
-    if (blocked)
-        QFile(w.folder()).open(QIODevice::WriteOnly);
-    QCOMPARE(w.window.load(), !blocked);
-    QCOMPARE(w.messages.asked, asked);
-    QCOMPARE(filesUnder(w.dir.path()), files);
-    QCOMPARE(w.state.DataFolder, blocked ? QString() : w.folder());
-    if (!blocked) {
-        QCOMPARE(w.bytes("Quendra.ini"), DefaultLayoutBytes);
-        // Writing the default file does not read it: the record stays zero.
-        QVERIFY(w.state.layout == ChequeLayout());
-    }
 }
 
 void TestFrmInput::secondStartWritesNothing()
@@ -327,7 +259,6 @@ void TestFrmInput::amountKeys_data()
     QTest::newRow("letter refused") << "12" << int(Qt::Key_A) << none << "12" << "DODICI / 00";
     QTest::newRow("paste shortcut refused") << "12" << int(Qt::Key_V) << int(Qt::ControlModifier) << "12" << "DODICI / 00";
     QTest::newRow("full stop becomes comma") << "12" << int(Qt::Key_Period) << none << "12," << "DODICI / 00";
-    QTest::newRow("lone comma has no words") << "" << int(Qt::Key_Comma) << none << "," << "";
     QTest::newRow("too many digits have no words") << "9999999999999999" << int(Qt::Key_9) << none
                                                    << "99999999999999999" << "";
 }
@@ -344,7 +275,7 @@ void TestFrmInput::amountKeys()
     QGuiApplication::clipboard()->setText(QStringLiteral("999"));
     w.window.IMPORTO->setFocus();
     w.window.IMPORTO->setText(start);
-    sendKey(w.window.IMPORTO, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    KeyScript::send(w.window.IMPORTO, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(w.window.IMPORTO->text(), after);
     QCOMPARE(w.window.IMPORTO_ABC->text(), words);
 }
@@ -388,7 +319,7 @@ void TestFrmInput::waysIn()
     edit->setCursorPosition(int(caret < 0 ? edit->text().size() : caret));
     QGuiApplication::clipboard()->setText(incoming);
     if (way == QLatin1String("Ctrl+V"))
-        sendKey(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        KeyScript::send(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
     else if (way == QLatin1String("menu"))
         pasteFromMenu(edit);
     else
@@ -436,7 +367,7 @@ void TestFrmInput::listOpenKeys()
     QWidget *control = w.window.findChild<QWidget *>(field);
     control->setFocus();
     QTRY_VERIFY(control->hasFocus() || control->isAncestorOf(QApplication::focusWidget()));
-    play(script);
+    KeyScript::play(script);
 
     auto *combo = qobject_cast<QComboBox *>(control);
     auto *edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(control);

@@ -48,7 +48,6 @@ class TestStampaAssegno : public QObject
 private Q_SLOTS:
     void nothingToPrint();
     void printsAndRemembersPlaceAndAccount();
-    void cancelWritesAndPrintsNothing();
     void bankWithoutLayoutFilePrintsWhatIsHeld();
     void unstorablePayeeIsToldAndPrinted();
     void fullDiskIsToldAndTheChequePrinted();
@@ -98,29 +97,6 @@ void TestStampaAssegno::printsAndRemembersPlaceAndAccount()
     const auto &place = w.printer.printed().at(7);
     QVERIFY(qAbs(place.x - 48.1354f) < 1e-3f);
     QVERIFY(qAbs(place.y - 140.0271f) < 1e-3f);
-}
-
-void TestStampaAssegno::cancelWritesAndPrintsNothing()
-{
-    WindowFixture w;
-    QVERIFY(w.window.load());
-    const QDateTime written(QDate(2026, 3, 1), QTime(9, 0));
-    {
-        QFile f(w.path("Quendra.ini"));
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.setFileTime(written, QFileDevice::FileModificationTime));
-    }
-    w.window.LUOGO->setText(QStringLiteral("Castelrovo"));
-    w.window.BENEFICIARIO->setEditText(QStringLiteral("NERI PAOLO"));
-    w.messages.answers = {Answer::Yes};
-    QVERIFY(pressPrint(w, Qt::Key_Escape));
-    QVERIFY(w.state.PrintCancelled);
-    QCOMPARE(w.bytes("Quendra.ini"), DefaultLayoutBytes);
-    QCOMPARE(QFileInfo(w.path("Quendra.ini")).lastModified(), written);
-    QVERIFY(w.printer.printed().isEmpty());
-    QCOMPARE(w.printer.documentsEnded(), 0);
-    // The payee stored before the printer was chosen stays stored.
-    QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("NERI PAOLO\r\n"));
 }
 
 void TestStampaAssegno::bankWithoutLayoutFilePrintsWhatIsHeld()

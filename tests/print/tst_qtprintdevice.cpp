@@ -66,15 +66,6 @@ void tst_QtPrintDevice::fieldStartsAtItsPosition_data()
     QTest::newRow("default: words") << d << "1500" << "MILLE/00###" << QPointF(60.0417, 165.6917);
     QTest::newRow("default: payee") << d << "1500" << "BRENTOLA" << QPointF(62.6875, 174.4229);
     QTest::newRow("default: account") << d << "1500" << "12345" << QPointF(62.6875, 182.6250);
-    const ChequeLayout m{1.5f, 4.0f, {0, 0}, {500, 3000}, {1000, 1440}, {1500, 6000},
-                         {2000, 720}, {2500, 2880}, 1, {3000, 100}};
-    QTest::newRow("moved: place") << m << "1500,75" << "Castelrovo" << QPointF(15.0, 40.0);
-    QTest::newRow("moved: date") << m << "1500,75" << "01/02/2024" << QPointF(67.9167, 48.8194);
-    QTest::newRow("moved: figures") << m << "1500,75" << "#1" << QPointF(58.3752, 57.6389);
-    QTest::newRow("moved: decimals") << m << "1500,75" << "7" << QPointF(120.8333, 66.4583);
-    QTest::newRow("moved: words") << m << "1500,75" << "MILLE/00###" << QPointF(27.7, 75.2778);
-    QTest::newRow("moved: payee") << m << "1500,75" << "BRENTOLA" << QPointF(65.8, 84.0972);
-    QTest::newRow("moved: account") << m << "1500,75" << "12345" << QPointF(16.7639, 92.9167);
 }
 
 void tst_QtPrintDevice::fieldStartsAtItsPosition()

@@ -1,14 +1,11 @@
 #include "autocompletekeyfilter.h"
 #include "combomessages.h"
+#include "keyscript.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
-
-// Keys that type no character, as the scripts below write them.
-const QHash<char16_t, Qt::Key> Keys = {
-    {u'⌫', Qt::Key_Backspace}, {u'⏎', Qt::Key_Return}, {u'⎋', Qt::Key_Escape}, {u'←', Qt::Key_Left}};
 
 struct KeyRecorder : QObject
 {
@@ -74,13 +71,7 @@ void TestAutoCompleteComboBox::typing()
     new AutoCompleteKeyFilter(combo);
     combo.show();
     QVERIFY(QTest::qWaitForWindowActive(&combo));
-    // Each key goes where Qt sends a real user's: to the open list when
-    // there is one, else to the combo box.
-    for (const QChar c : script) {
-        const bool named = Keys.contains(c.unicode());
-        const Qt::Key key = named ? Keys[c.unicode()] : Qt::Key(c.toUpper().unicode());
-        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), key, named ? QString() : QString(c), {});
-    }
+    KeyScript::play(script);
 
     QCOMPARE(combo.lineEdit()->text(), text);
     QCOMPARE(combo.lineEdit()->selectedText(), selected);
