@@ -107,6 +107,8 @@ FrmInput::FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &mes
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (QWidget *control = fieldOf(now))
             CtlFocus(control);
+        if (fieldOf(now) == BENEFICIARIO)
+            preparePayeeList();
     });
 }
 
@@ -309,6 +311,17 @@ void FrmInput::loadBeneficiaries()
     // Filling the list must not put a name into the field.
     BENEFICIARIO->setCurrentIndex(-1);
     BENEFICIARIO->clearEditText();
+}
+
+void FrmInput::preparePayeeList()
+{
+    if (m_payeesPrepared)
+        return;
+    m_payeesPrepared = true;
+    // The field is about to be used: the lookup is sorted on another thread
+    // and the list laid out now, so that the first key only opens it.
+    prepareSelectString(*BENEFICIARIO);
+    BENEFICIARIO->view()->doItemsLayout();
 }
 
 int FrmInput::beneficiaryIndex(const QString &name) const

@@ -90,6 +90,7 @@ private:
     void createControls();
     void setTabOrderOfFields();
     void loadBeneficiaries();
+    void preparePayeeList();
     void writeDefaultLayoutIfMissing();
     void InitSpot();
     bool amountKeyRefused(QKeyEvent *key);
@@ -107,4 +108,5 @@ private:
     BankSelector *m_banks = nullptr;
     TextLinesModel *m_payees = nullptr; // the list of BENEFICIARIO
     bool m_centred = false;
+    bool m_payeesPrepared = false;
 };
