@@ -26,6 +26,7 @@ private Q_SLOTS:
     void load();
     void deletionWritesBytesBack();
     void exactMatchOnly();
+    void everyLineEndWrittenAsCrLf();
     void prefixLookup_data();
     void prefixLookup();
     void lookupFollowsChanges();
@@ -53,6 +54,8 @@ void TestTextLinesModel::load_data()
         << QByteArray("A\r\n\r\n  \r\n\t\r\n\xa0\r\nB\r\n") << QStringList{"A", "B"};
     QTest::newRow("own blanks kept") << QByteArray(" A \r\nB\t\r\n") << QStringList{" A ", "B\t"};
     QTest::newRow("LF, CR and no end") << QByteArray("A\nB\rC") << QStringList{"A", "B", "C"};
+    QTest::newRow("lone CR before CR LF") << QByteArray("A\r\r\nB\r") << QStringList{"A", "B"};
+    QTest::newRow("CR only, LF far behind") << QByteArray("A\rB\r\rC\r\nD") << QStringList{"A", "B", "C", "D"};
     QTest::newRow("code page letters") << QByteArray("Citt\xe0 \x80\x81\r\n") << QStringList{"Città €\u0081"};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
 }
@@ -73,6 +76,11 @@ void TestTextLinesModel::deletionWritesBytesBack()
     QCOMPARE(model->fileBytes(), QByteArray("Citt\xe0\r\nSociet\xe0 \x93Il Faro\x94 \x81\x8d\x9d\r\nAB\r\n"));
     model->append(QStringLiteral("Perché €"));
     QCOMPARE(model->fileBytes().right(10), QByteArray("Perch\xe9 \x80\r\n"));
+}
+
+void TestTextLinesModel::everyLineEndWrittenAsCrLf()
+{
+    QCOMPARE(loaded("A\nB\rC\r\n\nD")->fileBytes(), QByteArray("A\r\nB\r\nC\r\nD\r\n"));
 }
 
 void TestTextLinesModel::exactMatchOnly()
