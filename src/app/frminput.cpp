@@ -17,6 +17,7 @@
 #include "messageboxes.h"
 #include "pictures.h"
 #include "textfile.h"
+#include "textlinesmodel.h"
 #include "unsavednotice.h"
 #include "urlopener.h"
 #include "vendor.h"
@@ -30,6 +31,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -107,6 +109,8 @@ FrmInput::FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &mes
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (QWidget *control = fieldOf(now))
             CtlFocus(control);
+        if (fieldOf(now) == BENEFICIARIO)
+            preparePayeeList();
     });
 }
 
@@ -159,6 +163,14 @@ void FrmInput::createControls()
     IMPORTO_ABC = lineEdit("IMPORTO_ABC", twipsRect(1215, 540, 6255, 360));
     setTextColour(IMPORTO_ABC, Qt::blue);
     BENEFICIARIO = combo("BENEFICIARIO", twipsRect(1215, 990, 4875, 360), true);
+    // The archive may hold a million names: they stay in the file's own
+    // bytes, the list view does not measure every row, and the combo box
+    // does not size itself to the longest name (its size is fixed anyway).
+    m_payees = new TextLinesModel(BENEFICIARIO);
+    BENEFICIARIO->setModel(m_payees);
+    BENEFICIARIO->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    if (auto *list = qobject_cast<QListView *>(BENEFICIARIO->view()))
+        list->setUniformItemSizes(true);
     new AutoCompleteKeyFilter(*BENEFICIARIO); // owned by the combo box
     BANCA = combo("BANCA", twipsRect(1215, 1440, 4290, 360), false);
     NumCC = lineEdit("NumCC", twipsRect(6020, 1440, 1455, 360));
@@ -295,16 +307,28 @@ void FrmInput::InitSpot()
 
 void FrmInput::loadBeneficiaries()
 {
-    BENEFICIARIO->addItems(BeneficiaryArchive::read(BeneficiaryArchive::fileName(m_state.DataFolder)));
+    // The lookup for auto-completion is left for the first key: sorting a
+    // long list here would only delay the window.
+    m_payees->load(BeneficiaryArchive::fileName(m_state.DataFolder));
     // Filling the list must not put a name into the field.
     BENEFICIARIO->setCurrentIndex(-1);
     BENEFICIARIO->clearEditText();
+}
+
+void FrmInput::preparePayeeList()
+{
+    if (m_payeesPrepared)
+        return;
+    m_payeesPrepared = true;
+    // The field is about to be used: the lookup is sorted on another thread
+    // and the list laid out now, so that the first key only opens it.
     prepareSelectString(*BENEFICIARIO);
+    BENEFICIARIO->view()->doItemsLayout();
 }
 
 int FrmInput::beneficiaryIndex(const QString &name) const
 {
-    return BENEFICIARIO->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return m_payees->indexOf(name);
 }
 
 void FrmInput::SaveBeneficiario(bool silentMode)
@@ -345,7 +369,7 @@ void FrmInput::SaveBeneficiario(bool silentMode)
     if (!BeneficiaryArchive::append(archive, name, &reason))
         notifyUnsaved(m_messages, archive, reason);
     const QString typed = BENEFICIARIO->currentText();
-    BENEFICIARIO->addItem(name);
+    m_payees->append(name);
     // Adding the first item would otherwise replace what the field shows.
     BENEFICIARIO->setEditText(typed);
 }
@@ -368,13 +392,10 @@ void FrmInput::deleteBeneficiary()
     BENEFICIARIO->removeItem(index);
     BENEFICIARIO->setCurrentIndex(-1);
     BENEFICIARIO->clearEditText();
-    QStringList names;
-    names.reserve(BENEFICIARIO->count());
-    for (int i = 0; i < BENEFICIARIO->count(); ++i)
-        names.append(BENEFICIARIO->itemText(i));
+    // The names go back byte for byte, never through Unicode and back.
     const QString archive = BeneficiaryArchive::fileName(m_state.DataFolder);
     QString reason;
-    if (!BeneficiaryArchive::rewrite(archive, names, &reason))
+    if (!TextFile::writeBytes(archive, m_payees->fileBytes(), &reason))
         notifyUnsaved(m_messages, archive, reason);
 }
 

@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class TextLinesModel;
 
 /// The main window: the cheque's entry fields, the payee archive buttons,
 /// the print and calibration buttons, and the vendor panel with its banner.
@@ -93,6 +94,7 @@ private:
     void createControls();
     void setTabOrderOfFields();
     void loadBeneficiaries();
+    void preparePayeeList();
     void writeDefaultLayoutIfMissing();
     void InitSpot();
     bool amountKeyRefused(QKeyEvent *key);
@@ -108,5 +110,7 @@ private:
     PrintDevice &m_printer;
     QList<QWidget *> m_highlightable;
     BankSelector *m_banks = nullptr;
+    TextLinesModel *m_payees = nullptr; // the list of BENEFICIARIO
     bool m_centred = false;
+    bool m_payeesPrepared = false;
 };

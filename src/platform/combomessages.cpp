@@ -1,5 +1,7 @@
 #include "combomessages.h"
 
+#include "textlinesmodel.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -304,14 +306,29 @@ void hideDropDown(QComboBox &combo)
         combo.hidePopup();
 }
 
+namespace {
+
+// A list of lines keeps its own lookup, which needs no copy of the names.
+TextLinesModel *linesOf(QComboBox &combo)
+{
+    auto *lines = qobject_cast<TextLinesModel *>(combo.model());
+    return lines && combo.modelColumn() == 0 && !combo.rootModelIndex().isValid() ? lines : nullptr;
+}
+
+} // namespace
+
 void prepareSelectString(QComboBox &combo)
 {
-    PrefixIndex::of(combo).prepare();
+    if (TextLinesModel *lines = linesOf(combo))
+        lines->prepareLookup();
+    else
+        PrefixIndex::of(combo).prepare();
 }
 
 int selectString(QComboBox &combo, const QString &prefix)
 {
-    const int row = PrefixIndex::of(combo).firstRow(prefix);
+    TextLinesModel *lines = linesOf(combo);
+    const int row = lines ? lines->firstRowStartingWith(prefix) : PrefixIndex::of(combo).firstRow(prefix);
     if (row >= 0)
         showRow(combo, row);
     return row;

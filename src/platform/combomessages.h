@@ -25,5 +25,7 @@ void hideDropDown(QComboBox &combo);
 int selectString(QComboBox &combo, const QString &prefix);
 
 /// Builds the lookup behind selectString now rather than at the first key,
-/// so that a long list does not make the first key press wait.
+/// so that a long list does not make the first key press wait. A combo box
+/// on a TextLinesModel sorts it on another thread instead, and looks
+/// through the list itself until that is done.
 void prepareSelectString(QComboBox &combo);

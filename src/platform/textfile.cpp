@@ -229,6 +229,11 @@ bool readLines(const QString &path, QStringList *lines, int maxLines)
 
 bool writeLines(const QString &path, const QStringList &lines, QString *errorString)
 {
+    return writeBytes(path, joinLines(lines), errorString);
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *errorString)
+{
     QSaveFile file(path);
     // Without this, a folder we may not create files in would make QSaveFile
     // write over the old file in place, and a crash would leave it half done.
@@ -238,7 +243,7 @@ bool writeLines(const QString &path, const QStringList &lines, QString *errorStr
     // commit() writes out whatever the device still buffers and renames the
     // file whatever that write did; so the bytes go to the disk and are
     // checked here, while the old file can still be kept.
-    const QString reason = writeThrough(file, joinLines(lines), 0);
+    const QString reason = writeThrough(file, bytes, 0);
     if (!reason.isEmpty()) {
         file.cancelWriting();
         return fail(errorString, reason);

@@ -42,6 +42,9 @@ bool readLines(const QString &path, QStringList *lines, int maxLines = -1);
 /// gets the reason in words for the user ("il disco è pieno").
 bool writeLines(const QString &path, const QStringList &lines, QString *errorString = nullptr);
 
+/// writeLines for content already in the file's form.
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *errorString = nullptr);
+
 /// Appends one line (with CR LF) at the end of the file, creating it when
 /// missing. A failed append leaves the file as it was: cut back to its old
 /// size, or not there at all. errorString as for writeLines.
