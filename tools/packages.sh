@@ -5,7 +5,10 @@ BUILD_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6
   qt6-translations-l10n fonts-liberation
 )
+# What dpkg-shlibdeps needs to compute the .deb's dependencies.
+PACKAGE_PACKAGES=(dpkg-dev file)
 TEST_PACKAGES=(
+  "${PACKAGE_PACKAGES[@]}" desktop-file-utils appstream lintian
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   xvfb xdotool xclip x11-utils imagemagick libx11-dev
   libicu-dev libbenchmark-dev

@@ -16,6 +16,7 @@
 #include "layoutfile.h"
 #include "messageboxes.h"
 #include "pictures.h"
+#include "screenreader.h"
 #include "textfile.h"
 #include "textlinesmodel.h"
 #include "unsavednotice.h"
@@ -112,6 +113,14 @@ FrmInput::FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &mes
         if (fieldOf(now) == BENEFICIARIO)
             preparePayeeList();
     });
+    ScreenReader::nameControls(*this, {{QStringLiteral("LUOGO"), QStringLiteral("Luogo")},
+                                       {QStringLiteral("GGMMAAAA"), QStringLiteral("Data")},
+                                       {QStringLiteral("IMPORTO"), QStringLiteral("Importo in euro")},
+                                       {QStringLiteral("IMPORTO_ABC"), QStringLiteral("Importo in lettere")},
+                                       {QStringLiteral("BENEFICIARIO"), QStringLiteral("Beneficiario")},
+                                       {QStringLiteral("BANCA"), QStringLiteral("Banca")},
+                                       {QStringLiteral("NumCC"), QStringLiteral("Numero di conto corrente")},
+                                       {QStringLiteral("AddBEN"), QStringLiteral("Aggiungi beneficiario")}});
 }
 
 void FrmInput::createControls()

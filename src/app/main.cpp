@@ -16,6 +16,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendra"));
+    // Lets the desktop match the window to the menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("example.brentola.Quendra"));
 
     // The whole interface is Italian, so Qt's own buttons ("Sì", "No",
     // "Annulla") must be too, whatever the user's language.

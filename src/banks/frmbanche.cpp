@@ -6,6 +6,7 @@
 #include "layoutfile.h"
 #include "messageboxes.h"
 #include "pictures.h"
+#include "screenreader.h"
 #include "twips.h"
 #include "uclinkedlist.h"
 #include "unsavednotice.h"
@@ -67,6 +68,8 @@ FrmBanche::FrmBanche(const QString &dataFolder, qint32 &idBanca, QString &bankNa
     connect(Calibrazione, &QPushButton::clicked, this, &FrmBanche::calibrate);
     connect(Uscita, &QPushButton::clicked, this, &FrmBanche::exit);
     load();
+    ScreenReader::nameControls(*this, {{QStringLiteral("lstbanche"), QStringLiteral("Elenco delle banche")},
+                                       {QStringLiteral("MaxID"), QStringLiteral("Numero più alto delle banche")}});
 }
 
 void FrmBanche::load()

@@ -4,6 +4,7 @@
 #include "fieldguard.h"
 #include "messageboxes.h"
 #include "numbertext.h"
+#include "screenreader.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -65,6 +66,8 @@ frmNewBanca::frmNewBanca(QLineEdit &maxId, std::function<void(const QString &)> 
     });
     CtlFocus(nullptr);
     NomeBanca->setFocus();
+    ScreenReader::nameControls(*this, {{QStringLiteral("NomeBanca"), QStringLiteral("Banca")},
+                                       {QStringLiteral("NumCC"), QStringLiteral("Numero di conto corrente")}});
 }
 
 void frmNewBanca::CtlFocus(QWidget *field)

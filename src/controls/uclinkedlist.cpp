@@ -266,6 +266,8 @@ void ucLinkedList::BuildColumns()
             m_headers[i]->show();
         }
         m_headers[i]->setCaption(columns[i].caption);
+        const QString caption = columns[i].caption.trimmed();
+        m_lists[i]->setAccessibleName(caption.isEmpty() ? QStringLiteral("Colonna %1").arg(i + 1) : caption);
         // Each column lies over the one before it and hides its scroll bar.
         m_lists[i]->raise();
         m_headers[i]->raise();

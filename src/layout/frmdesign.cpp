@@ -4,6 +4,7 @@
 #include "frmselprinter.h"
 #include "layoutfile.h"
 #include "messageboxes.h"
+#include "screenreader.h"
 #include "testprint.h"
 #include "textfile.h"
 
@@ -98,6 +99,9 @@ frmDesign::frmDesign(const QString &dataFolder, qint32 idBanca, const QString &b
 
     InitPositions();
     setWindowTitle(QStringLiteral("Calibrazione assegno ") + bankName + QLatin1Char(' ') + accountNumber);
+    ScreenReader::nameControls(
+        *this, {{QStringLiteral("SXmargin"), QStringLiteral("Origine di stampa da sinistra, in centimetri")},
+                {QStringLiteral("DXmargin"), QStringLiteral("Origine di stampa dall'alto, in centimetri")}});
 }
 
 void frmDesign::createControls()

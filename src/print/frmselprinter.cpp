@@ -1,6 +1,7 @@
 #include "frmselprinter.h"
 
 #include "printdevice.h"
+#include "screenreader.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -81,6 +82,7 @@ frmSelPrinter::frmSelPrinter(PrintDevice &device, QWidget *parent)
         if (m_ok->isEnabled())
             m_ok->click();
     });
+    ScreenReader::nameControls(*this, {{QStringLiteral("LstPrn"), QStringLiteral("Stampanti installate")}});
 }
 
 void frmSelPrinter::keyPressEvent(QKeyEvent *event)
