@@ -359,12 +359,15 @@ void frmDesign::resetta()
 
 void frmDesign::stampaTest()
 {
-    frmSelPrinter selection(m_printer, this);
+    // The preview and the paper show the same page, even across midnight.
+    const QString left = SXmargin->text(), top = DXmargin->text(), date = ShortDate(QDate::currentDate());
+    const ChequeLayout labels = positions();
+    const auto testPage = [&](PrintDevice &device) { return PrintTestPage(device, left, top, labels, date); };
+    frmSelPrinter selection(m_printer, testPage, this);
     selection.exec();
     if (selection.printCancelled())
         return;
-    if (!PrintTestPage(m_printer, SXmargin->text(), DXmargin->text(), positions(),
-                       ShortDate(QDate::currentDate()))) {
+    if (!testPage(m_printer)) {
         m_messages.notify(QStringLiteral("La stampa di prova non è riuscita: controllare che la stampante "
                                          "scelta sia installata e accesa, poi riprovare."),
                           MessageBoxes::Icon::Exclamation);
