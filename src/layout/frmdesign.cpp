@@ -7,6 +7,7 @@
 #include "testprint.h"
 #include "textfile.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -264,6 +265,8 @@ bool frmDesign::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         showHint(*static_cast<QKeyEvent *>(event));
+        if (event->type() == QEvent::KeyPress && nudge(*static_cast<QKeyEvent *>(event)))
+            return true;
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
@@ -287,8 +290,15 @@ bool frmDesign::labelMouse(const Field &field, QMouseEvent *mouse)
     switch (mouse->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (!m_drag.press(at, mouse->modifiers() & DragModifiers))
+        if (!m_drag.press(at, mouse->modifiers() & DragModifiers)) {
             setHintColour(Red);
+        } else {
+            m_lastDragged = &field;
+            // SHIFT+arrows now move this label, not a selection in an
+            // origin box.
+            if (qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+                setFocus();
+        }
         break;
     case QEvent::MouseMove:
         if (const auto moved = m_drag.moveTo(position, at)) {
@@ -300,6 +310,26 @@ bool frmDesign::labelMouse(const Field &field, QMouseEvent *mouse)
         m_drag.release();
         break;
     }
+    return true;
+}
+
+bool frmDesign::nudge(const QKeyEvent &key)
+{
+    const Qt::KeyboardModifiers held = key.modifiers() & ~Qt::KeypadModifier;
+    if (!m_lastDragged || (held != Qt::ShiftModifier && held != (Qt::ShiftModifier | Qt::ControlModifier))
+        || qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+        return false;
+    int dx = 0, dy = 0;
+    switch (key.key()) {
+    case Qt::Key_Left: dx = -1; break;
+    case Qt::Key_Right: dx = 1; break;
+    case Qt::Key_Up: dy = -1; break;
+    case Qt::Key_Down: dy = 1; break;
+    default: return false;
+    }
+    FieldPosition &position = m_positions.*m_lastDragged->position;
+    position = LabelDrag::nudge(position, dx, dy, held & Qt::ControlModifier);
+    m_lastDragged->label->move(LabelDrag::toPixels(position.left), LabelDrag::toPixels(position.top));
     return true;
 }
 

@@ -79,6 +79,7 @@ private:
     void showHint(const QKeyEvent &key);
     void setHintColour(const QColor &colour);
     bool labelMouse(const Field &field, QMouseEvent *mouse);
+    bool nudge(const QKeyEvent &key);
     void salvaPos();
     void resetta();
     void stampaTest();
@@ -92,4 +93,6 @@ private:
     QList<Field> m_fields;
     ChequeLayout m_positions;
     LabelDrag m_drag;
+    /// The label the last drag began on: the one the arrow keys move.
+    const Field *m_lastDragged = nullptr;
 };

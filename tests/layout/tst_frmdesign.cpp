@@ -78,6 +78,8 @@ private slots:
     void saveAndResetta();
     void failedSaveKeepsPositions();
     void sameSpotTwoRoads();
+    void nudge_data();
+    void nudge();
 
 private:
     RecordingPrintDevice m_printer;
@@ -237,6 +239,47 @@ void tst_frmDesign::sameSpotTwoRoads()
         QVERIFY2(QLineF(a, at).length() < 0.1 && QLineF(b, at).length() < 0.1 && QLineF(a, b).length() < 0.1,
                  qPrintable(QString("%1 at %2, %3 and %4, %5").arg(onTest).arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y())));
     }
+}
+
+void tst_frmDesign::nudge_data()
+{
+    QTest::addColumn<QString>("before"); // "drag" by dragBy, "none", or "drag, origin box" clicked
+    QTest::addColumn<QPoint>("dragBy"); // pixels
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QPoint>("expected"); // BENEFICIARIO's Left, Top in twips
+
+    const int shift = Qt::ShiftModifier, ctrlShift = Qt::ShiftModifier | Qt::ControlModifier;
+    QTest::newRow("SHIFT+Right: a pixel") << "drag" << QPoint() << int(Qt::Key_Right) << shift << QPoint(2265, 2235);
+    QTest::newRow("SHIFT+Up: a pixel") << "drag" << QPoint() << int(Qt::Key_Up) << shift << QPoint(2250, 2220);
+    QTest::newRow("CTRL+SHIFT+Down: a millimetre")
+        << "drag" << QPoint() << int(Qt::Key_Down) << ctrlShift << QPoint(2250, 2292);
+    QTest::newRow("CTRL+SHIFT+Left stops at 0")
+        << "drag" << QPoint(-149, -100) << int(Qt::Key_Left) << ctrlShift << QPoint(0, 735);
+    QTest::newRow("CTRL alone: no move")
+        << "drag" << QPoint() << int(Qt::Key_Right) << int(Qt::ControlModifier) << QPoint(2250, 2235);
+    QTest::newRow("nothing dragged yet") << "none" << QPoint() << int(Qt::Key_Right) << shift << QPoint(2250, 2235);
+    QTest::newRow("origin box keeps SHIFT+arrow")
+        << "drag, origin box" << QPoint() << int(Qt::Key_Left) << shift << QPoint(2250, 2235);
+}
+
+void tst_frmDesign::nudge()
+{
+    QFETCH(QString, before);
+    QFETCH(QPoint, dragBy);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QPoint, expected);
+    Calibration c(m_printer, Remembered);
+    c.w->SXmargin->setFocus();
+    if (before.startsWith("drag"))
+        c.drag(c.w->BENEFICIARIO, dragBy);
+    if (before.endsWith("origin box"))
+        QTest::mouseClick(c.w->SXmargin, Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(twips(c.w->positions().BENEFICIARIO), expected);
+    QCOMPARE(c.w->BENEFICIARIO->pos(), QPoint(qRound(expected.x() / 15.0), qRound(expected.y() / 15.0)));
+    QCOMPARE(c.w->SXmargin->hasSelectedText(), before.endsWith("origin box"));
 }
 
 QTEST_MAIN(tst_frmDesign)
