@@ -1,5 +1,7 @@
 #include "frmdesign.h"
 
+#include "chequebackdrop.h"
+#include "chequepicture.h"
 #include "fieldguard.h"
 #include "frmselprinter.h"
 #include "layoutfile.h"
@@ -91,6 +93,7 @@ frmDesign::frmDesign(const QString &dataFolder, qint32 idBanca, const QString &b
     // Moves over the bare area tell the hint to calm down again.
     setMouseTracking(true);
     createControls();
+    Backdrop = new ChequeBackdrop(ChequePicture::fileName(dataFolder, idBanca), messages, this);
 
     connect(PrintComma, &QCheckBox::toggled, this, &frmDesign::showFiguresCaption);
     connect(SalvaPos, &QPushButton::clicked, this, &frmDesign::salvaPos);

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class ChequeBackdrop;
 class MessageBoxes;
 class PrintDevice;
 class QCheckBox;
@@ -60,6 +61,8 @@ public:
     QPushButton *SalvaPos;
     QPushButton *Resetta;
     QLabel *MsgLabel;
+    /// The picture of the real cheque behind the labels, if the user gave one.
+    ChequeBackdrop *Backdrop;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -2,6 +2,7 @@
 // label keeps the mouse while its button is down.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "chequebackdrop.h"
 #include "chequeprint.h"
 #include "defaultlayout.h"
 #include "fakemessageboxes.h"
@@ -80,6 +81,7 @@ private slots:
     void sameSpotTwoRoads();
     void nudge_data();
     void nudge();
+    void labelsOnTheirPrintedScan();
 
 private:
     RecordingPrintDevice m_printer;
@@ -280,6 +282,59 @@ void tst_frmDesign::nudge()
     QCOMPARE(twips(c.w->positions().BENEFICIARIO), expected);
     QCOMPARE(c.w->BENEFICIARIO->pos(), QPoint(qRound(expected.x() / 15.0), qRound(expected.y() / 15.0)));
     QCOMPARE(c.w->SXmargin->hasSelectedText(), before.endsWith("origin box"));
+}
+
+void tst_frmDesign::labelsOnTheirPrintedScan()
+{
+    if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
+        QSKIP("pdftoppm (poppler-utils) is missing: no scan can be made");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("test.pdf"), png = dir.filePath("scan.png");
+    Calibration c(m_printer);
+    c.w->PrintComma->setChecked(false); // else the comma joins figures and decimals into one word
+    {
+        QtPrintDevice printer(pdf);
+        QVERIFY(PrintTestPage(printer, "0", "0", c.w->positions(), "05/12/2026"));
+    }
+    QCOMPARE(QProcess::execute("pdftoppm", {"-r", "300", "-singlefile", "-png", pdf, png.chopped(4)}), 0);
+
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(png)});
+    // Through the window system's side, as a file manager's drop comes.
+    QDragEnterEvent enter(QPoint(580, 100), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(c.w->windowHandle(), &enter);
+    QDropEvent drop(QPointF(580, 100), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(c.w->windowHandle(), &drop);
+    QVERIFY(enter.isAccepted() && drop.isAccepted());
+    // A4 across at 300 dpi is 3508 x 2480 pixels; the window shows 96 an inch.
+    QCOMPARE(c.w->Backdrop->pictureArea().toRect(), QRect(0, 0, 1123, 794));
+
+    const std::pair<QLabel *, QString> fields[] = {{c.w->LUOGO, "Castelrovo"}, {c.w->GGMMAAAA, "05/12/2026"},
+                                                   {c.w->IMPORTO_DEC, "0"}, {c.w->IMPORTO_ABC, "MILLECINQUECENTO/00"},
+                                                   {c.w->BENEFICIARIO, "BRENTOLA"}, {c.w->NUMEROcc, "(numero"}};
+    for (const auto &field : fields)
+        field.first->hide();
+    const QImage seen = c.w->grab().toImage();
+    for (const auto &[label, word] : fields) {
+        // The printed line's top-left, in window pixels, is the label's.
+        const QPointF at = wordAt(pdf, word, QPointF(label->pos()) * 25.4 / 96) * 96 / 25.4;
+        QVERIFY2(QLineF(at, label->pos()).length() <= 1, qPrintable(word));
+        // And the picture shows ink there.
+        int ink = 0;
+        for (int x = label->x(); x < label->x() + 12; ++x)
+            for (int y = label->y(); y < label->y() + 12; ++y)
+                ink += qGray(seen.pixel(x, y)) < 128;
+        QVERIFY2(ink > 3, qPrintable(word));
+    }
+
+    // The copy comes back with the next calibration and leaves the layout be.
+    QCOMPARE(c.bytes(), DefaultLayoutBytes);
+    c.w.reset();
+    frmDesign again(c.dir.path(), 4, "Banca Rossi", "000123", c.messages, m_printer);
+    QVERIFY(again.Backdrop->hasPicture());
+    again.Backdrop->remove();
+    QVERIFY(!QFile::exists(c.dir.filePath("Quendra4.png")));
+    QVERIFY(c.messages.asked.isEmpty());
 }
 
 QTEST_MAIN(tst_frmDesign)
