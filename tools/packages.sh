@@ -2,7 +2,7 @@
 # shellcheck shell=bash
 BUILD_PACKAGES=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 qt6-pdf-dev
   qt6-translations-l10n fonts-liberation
 )
 # What dpkg-shlibdeps needs to compute the .deb's dependencies.

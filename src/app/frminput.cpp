@@ -426,7 +426,16 @@ void FrmInput::printCheque()
     QString scratch;
     LayoutFile::LoadLayout(layoutFile, m_state.layout, scratch, scratch);
 
-    frmSelPrinter selection(m_printer, this);
+    ChequeFields fields;
+    fields.LUOGO = LUOGO->text();
+    fields.GGMMAAAA = GGMMAAAA->text();
+    fields.IMPORTO = IMPORTO->text();
+    fields.IMPORTO_ABC = IMPORTO_ABC->text();
+    fields.BENEFICIARIO = BENEFICIARIO->currentText();
+    fields.NumCC = NumCC->text();
+    const ChequeLayout &layout = m_state.layout;
+    frmSelPrinter selection(
+        m_printer, [&](PrintDevice &device) { return PrintChequePage(device, layout, fields); }, this);
     selection.exec();
     m_state.PrintCancelled = selection.printCancelled();
     if (m_state.PrintCancelled)
@@ -441,13 +450,6 @@ void FrmInput::printCheque()
                               &reason))
         notifyUnsaved(m_messages, layoutFile, reason);
 
-    ChequeFields fields;
-    fields.LUOGO = LUOGO->text();
-    fields.GGMMAAAA = GGMMAAAA->text();
-    fields.IMPORTO = IMPORTO->text();
-    fields.IMPORTO_ABC = IMPORTO_ABC->text();
-    fields.BENEFICIARIO = BENEFICIARIO->currentText();
-    fields.NumCC = NumCC->text();
     PrintChequePage(m_printer, m_state.layout, fields);
 }
 

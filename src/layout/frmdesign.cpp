@@ -1,5 +1,7 @@
 #include "frmdesign.h"
 
+#include "chequebackdrop.h"
+#include "chequepicture.h"
 #include "fieldguard.h"
 #include "frmselprinter.h"
 #include "layoutfile.h"
@@ -8,6 +10,7 @@
 #include "testprint.h"
 #include "textfile.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -91,6 +94,7 @@ frmDesign::frmDesign(const QString &dataFolder, qint32 idBanca, const QString &b
     // Moves over the bare area tell the hint to calm down again.
     setMouseTracking(true);
     createControls();
+    Backdrop = new ChequeBackdrop(ChequePicture::fileName(dataFolder, idBanca), messages, this);
 
     connect(PrintComma, &QCheckBox::toggled, this, &frmDesign::showFiguresCaption);
     connect(SalvaPos, &QPushButton::clicked, this, &frmDesign::salvaPos);
@@ -268,6 +272,8 @@ bool frmDesign::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         showHint(*static_cast<QKeyEvent *>(event));
+        if (event->type() == QEvent::KeyPress && nudge(*static_cast<QKeyEvent *>(event)))
+            return true;
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
@@ -291,8 +297,15 @@ bool frmDesign::labelMouse(const Field &field, QMouseEvent *mouse)
     switch (mouse->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (!m_drag.press(at, mouse->modifiers() & DragModifiers))
+        if (!m_drag.press(at, mouse->modifiers() & DragModifiers)) {
             setHintColour(Red);
+        } else {
+            m_lastDragged = &field;
+            // SHIFT+arrows now move this label, not a selection in an
+            // origin box.
+            if (qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+                setFocus();
+        }
         break;
     case QEvent::MouseMove:
         if (const auto moved = m_drag.moveTo(position, at)) {
@@ -304,6 +317,26 @@ bool frmDesign::labelMouse(const Field &field, QMouseEvent *mouse)
         m_drag.release();
         break;
     }
+    return true;
+}
+
+bool frmDesign::nudge(const QKeyEvent &key)
+{
+    const Qt::KeyboardModifiers held = key.modifiers() & ~Qt::KeypadModifier;
+    if (!m_lastDragged || (held != Qt::ShiftModifier && held != (Qt::ShiftModifier | Qt::ControlModifier))
+        || qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+        return false;
+    int dx = 0, dy = 0;
+    switch (key.key()) {
+    case Qt::Key_Left: dx = -1; break;
+    case Qt::Key_Right: dx = 1; break;
+    case Qt::Key_Up: dy = -1; break;
+    case Qt::Key_Down: dy = 1; break;
+    default: return false;
+    }
+    FieldPosition &position = m_positions.*m_lastDragged->position;
+    position = LabelDrag::nudge(position, dx, dy, held & Qt::ControlModifier);
+    m_lastDragged->label->move(LabelDrag::toPixels(position.left), LabelDrag::toPixels(position.top));
     return true;
 }
 
@@ -363,12 +396,15 @@ void frmDesign::resetta()
 
 void frmDesign::stampaTest()
 {
-    frmSelPrinter selection(m_printer, this);
+    // The preview and the paper show the same page, even across midnight.
+    const QString left = SXmargin->text(), top = DXmargin->text(), date = ShortDate(QDate::currentDate());
+    const ChequeLayout labels = positions();
+    const auto testPage = [&](PrintDevice &device) { return PrintTestPage(device, left, top, labels, date); };
+    frmSelPrinter selection(m_printer, testPage, this);
     selection.exec();
     if (selection.printCancelled())
         return;
-    if (!PrintTestPage(m_printer, SXmargin->text(), DXmargin->text(), positions(),
-                       ShortDate(QDate::currentDate()))) {
+    if (!testPage(m_printer)) {
         m_messages.notify(QStringLiteral("La stampa di prova non è riuscita: controllare che la stampante "
                                          "scelta sia installata e accesa, poi riprovare."),
                           MessageBoxes::Icon::Exclamation);

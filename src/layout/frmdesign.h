@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class ChequeBackdrop;
 class MessageBoxes;
 class PrintDevice;
 class QCheckBox;
@@ -60,6 +61,8 @@ public:
     QPushButton *SalvaPos;
     QPushButton *Resetta;
     QLabel *MsgLabel;
+    /// The picture of the real cheque behind the labels, if the user gave one.
+    ChequeBackdrop *Backdrop;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -79,6 +82,7 @@ private:
     void showHint(const QKeyEvent &key);
     void setHintColour(const QColor &colour);
     bool labelMouse(const Field &field, QMouseEvent *mouse);
+    bool nudge(const QKeyEvent &key);
     void salvaPos();
     void resetta();
     void stampaTest();
@@ -92,4 +96,6 @@ private:
     QList<Field> m_fields;
     ChequeLayout m_positions;
     LabelDrag m_drag;
+    /// The label the last drag began on: the one the arrow keys move.
+    const Field *m_lastDragged = nullptr;
 };

@@ -34,3 +34,12 @@ std::optional<FieldPosition> LabelDrag::moveTo(const FieldPosition &label, QPoin
     moved.top = qMax(0.0f, label.top + float(at.y() - m_press.y()));
     return moved;
 }
+
+FieldPosition LabelDrag::nudge(const FieldPosition &label, int dx, int dy, bool millimetre)
+{
+    const int step = millimetre ? TwipsPerMillimetre : TwipsPerPixel;
+    FieldPosition moved;
+    moved.left = qMax(0.0f, label.left + float(dx * step));
+    moved.top = qMax(0.0f, label.top + float(dy * step));
+    return moved;
+}

@@ -14,6 +14,8 @@ class LabelDrag
 {
 public:
     static constexpr int TwipsPerPixel = 15;
+    /// 1440 / 25,4 = 56,69, to the nearest whole twip.
+    static constexpr int TwipsPerMillimetre = 57;
 
     /// A point in logical pixels as whole twips.
     static QPoint toTwips(QPointF pixels);
@@ -27,6 +29,11 @@ public:
     /// label's corner): moved by exactly what the pointer moved since the
     /// press, stopped at Left 0 and Top 0. Nothing when no drag is on.
     std::optional<FieldPosition> moveTo(const FieldPosition &label, QPoint at) const;
+    /// \a label moved one step by the keyboard, by \a dx and \a dy (each
+    /// -1, 0 or 1): a pixel, or a millimetre (57) when \a millimetre is set, in
+    /// whole twips; stopped at Left 0 and Top 0.
+    static FieldPosition nudge(const FieldPosition &label, int dx, int dy, bool millimetre);
+
     /// Mouse up: the drag is over.
     void release() { m_dragging = false; }
     bool dragging() const { return m_dragging; }

@@ -25,6 +25,22 @@ QIcon drawnCheckMark()
 }
 } // namespace
 
+frmSelPrinter::frmSelPrinter(PrintDevice &device, PagePreview::PageDrawer drawPage, QWidget *parent)
+    : frmSelPrinter(device, parent)
+{
+    m_drawPage = std::move(drawPage);
+    auto *button = new QPushButton(QStringLiteral("Ante&prima"), this);
+    button->setObjectName(QStringLiteral("Anteprima"));
+    button->setAutoDefault(false);
+    button->setMinimumSize(m_ok->minimumSize());
+    // Left of OK, so the row still ends with OK and Annulla.
+    auto *row = qobject_cast<QHBoxLayout *>(layout()->itemAt(1)->layout());
+    row->insertWidget(1, button);
+    setTabOrder(m_list, button);
+    setTabOrder(button, m_ok);
+    connect(button, &QPushButton::clicked, this, &frmSelPrinter::preview);
+}
+
 frmSelPrinter::frmSelPrinter(PrintDevice &device, QWidget *parent)
     : QDialog(parent)
     , m_device(device)
@@ -118,4 +134,11 @@ void frmSelPrinter::cancel()
 {
     m_printCancelled = true;
     reject();
+}
+
+void frmSelPrinter::preview()
+{
+    const QList<QListWidgetItem *> selected = m_list->selectedItems();
+    PagePreview page(selected.isEmpty() ? QString() : selected.first()->text(), m_drawPage, this);
+    page.exec();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pagepreview.h"
+
 #include <QDialog>
 
 class PrintDevice;
@@ -15,6 +17,9 @@ class frmSelPrinter : public QDialog
 
 public:
     explicit frmSelPrinter(PrintDevice &device, QWidget *parent = nullptr);
+    /// With "Anteprima", which shows what \a drawPage puts on the page
+    /// for the printer chosen in the list, before anything is printed.
+    frmSelPrinter(PrintDevice &device, PagePreview::PageDrawer drawPage, QWidget *parent = nullptr);
 
     /// True only after Annulla (or Esc); OK and the close box leave it false.
     bool printCancelled() const { return m_printCancelled; }
@@ -25,10 +30,12 @@ protected:
 private:
     void confirm();
     void cancel();
+    void preview();
 
     PrintDevice &m_device;
     bool m_printCancelled = false;
     QListWidget *m_list;
     QPushButton *m_ok;
     QPushButton *m_cancel;
+    PagePreview::PageDrawer m_drawPage;
 };

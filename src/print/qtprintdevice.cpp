@@ -23,6 +23,15 @@ QtPrintDevice::QtPrintDevice(const QString &pdfFileName)
     m_font.setPointSizeF(10);
 }
 
+QtPrintDevice::QtPrintDevice(QPrinter &target)
+    : m_printersListed(true)
+    , m_target(&target)
+{
+    m_font.setPointSizeF(10);
+    // Measured from the paper's corner, as on every printer.
+    m_target->setFullPage(true);
+}
+
 QtPrintDevice::~QtPrintDevice()
 {
     dropJob();
@@ -139,9 +148,10 @@ bool QtPrintDevice::printText(const QString &text)
     // The painter resolves the point size against the printer's resolution,
     // so the metrics must come from the same device.
     m_painter->setFont(m_font);
-    const QFontMetricsF metrics(m_painter->font(), m_printer.get());
-    const QPointF baseline(m_x * m_printer->logicalDpiX() / MillimetresPerInch,
-                           m_y * m_printer->logicalDpiY() / MillimetresPerInch + metrics.ascent());
+    QPrinter *p = printer();
+    const QFontMetricsF metrics(m_painter->font(), p);
+    const QPointF baseline(m_x * p->logicalDpiX() / MillimetresPerInch,
+                           m_y * p->logicalDpiY() / MillimetresPerInch + metrics.ascent());
     m_painter->drawText(baseline, text);
     return true;
 }
@@ -159,6 +169,8 @@ bool QtPrintDevice::endDocument()
 
 QPrinter *QtPrintDevice::printer()
 {
+    if (m_target)
+        return m_target;
     if (m_printer)
         return m_printer.get();
     if (m_pdfFileName.isEmpty()) {
@@ -201,7 +213,9 @@ void QtPrintDevice::dropJob()
 {
     if (!m_painter)
         return;
-    m_printer->abort();
+    // The caller's printer is the caller's to abandon.
+    if (!m_target)
+        m_printer->abort();
     m_painter->end();
     m_painter.reset();
     m_printer.reset();

@@ -28,6 +28,10 @@ public:
     /// Writes every job to the PDF file \a pdfFileName (A4) instead of a
     /// printer, replacing the file; lists no printers.
     explicit QtPrintDevice(const QString &pdfFileName);
+    /// Draws every job on \a target, which stays the caller's and must
+    /// outlive this device: a preview's printer, set up for the printer the
+    /// page is meant for. Lists no printers.
+    explicit QtPrintDevice(QPrinter &target);
     /// An unfinished job is abandoned, not printed.
     ~QtPrintDevice() override;
 
@@ -67,6 +71,7 @@ private:
     float m_x = 0;
     float m_y = 0;
 
+    QPrinter *m_target = nullptr; ///< the caller's printer, if drawing on one
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;
 };

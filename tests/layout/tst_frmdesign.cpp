@@ -2,6 +2,7 @@
 // label keeps the mouse while its button is down.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "chequebackdrop.h"
 #include "chequeprint.h"
 #include "defaultlayout.h"
 #include "fakemessageboxes.h"
@@ -78,6 +79,9 @@ private slots:
     void saveAndResetta();
     void failedSaveKeepsPositions();
     void sameSpotTwoRoads();
+    void nudge_data();
+    void nudge();
+    void labelsOnTheirPrintedScan();
 
 private:
     RecordingPrintDevice m_printer;
@@ -237,6 +241,85 @@ void tst_frmDesign::sameSpotTwoRoads()
         QVERIFY2(QLineF(a, at).length() < 0.1 && QLineF(b, at).length() < 0.1 && QLineF(a, b).length() < 0.1,
                  qPrintable(QString("%1 at %2, %3 and %4, %5").arg(onTest).arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y())));
     }
+}
+
+void tst_frmDesign::nudge_data()
+{
+    QTest::addColumn<QString>("before"); // "drag" by dragBy, "none", or "drag, origin box" clicked
+    QTest::addColumn<QPoint>("dragBy"); // pixels
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QPoint>("expected"); // BENEFICIARIO's Left, Top in twips
+    QTest::newRow("SHIFT+Right: a pixel") << "drag" << QPoint() << "Shift+Right" << QPoint(2265, 2235);
+    QTest::newRow("CTRL+SHIFT+Down: a millimetre") << "drag" << QPoint() << "Ctrl+Shift+Down" << QPoint(2250, 2292);
+    QTest::newRow("CTRL+SHIFT+Left stops at 0") << "drag" << QPoint(-149, -100) << "Ctrl+Shift+Left" << QPoint(0, 735);
+    QTest::newRow("nothing dragged yet") << "none" << QPoint() << "Shift+Right" << QPoint(2250, 2235);
+    QTest::newRow("origin box keeps SHIFT+arrow") << "drag, origin box" << QPoint() << "Shift+Left" << QPoint(2250, 2235);
+}
+
+void tst_frmDesign::nudge()
+{
+    QFETCH(QString, before);
+    QFETCH(QPoint, dragBy);
+    QFETCH(QString, keys);
+    QFETCH(QPoint, expected);
+    Calibration c(m_printer, Remembered);
+    c.w->SXmargin->setFocus();
+    if (before.startsWith("drag"))
+        c.drag(c.w->BENEFICIARIO, dragBy);
+    if (before.endsWith("origin box"))
+        QTest::mouseClick(c.w->SXmargin, Qt::LeftButton);
+    const QKeyCombination key = QKeySequence::fromString(keys)[0];
+    QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    QCOMPARE(twips(c.w->positions().BENEFICIARIO), expected);
+    QCOMPARE(c.w->BENEFICIARIO->pos(), QPoint(qRound(expected.x() / 15.0), qRound(expected.y() / 15.0)));
+    QCOMPARE(c.w->SXmargin->hasSelectedText(), before.endsWith("origin box"));
+}
+
+void tst_frmDesign::labelsOnTheirPrintedScan()
+{
+    if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
+        QSKIP("pdftoppm (poppler-utils) is missing: no scan can be made");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("test.pdf"), png = dir.filePath("scan.png");
+    Calibration c(m_printer);
+    c.w->PrintComma->setChecked(false); // else the comma joins figures and decimals into one word
+    {
+        QtPrintDevice printer(pdf);
+        QVERIFY(PrintTestPage(printer, "0", "0", c.w->positions(), "05/12/2026"));
+    }
+    QCOMPARE(QProcess::execute("pdftoppm", {"-r", "300", "-singlefile", "-png", pdf, png.chopped(4)}), 0);
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(png)});
+    // Through the window system's side, as a file manager's drop comes.
+    QDragEnterEvent enter(QPoint(580, 100), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(c.w->windowHandle(), &enter);
+    QDropEvent drop(QPointF(580, 100), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(c.w->windowHandle(), &drop);
+    QVERIFY(enter.isAccepted() && drop.isAccepted());
+    // A4 across at 300 dpi is 3508 x 2480 pixels; the window shows 96 an inch.
+    QCOMPARE(c.w->Backdrop->pictureArea().toRect(), QRect(0, 0, 1123, 794));
+    const std::pair<QLabel *, QString> fields[] = {{c.w->LUOGO, "Castelrovo"}, {c.w->GGMMAAAA, "05/12/2026"},
+                                                   {c.w->IMPORTO_DEC, "0"}, {c.w->IMPORTO_ABC, "MILLECINQUECENTO/00"},
+                                                   {c.w->BENEFICIARIO, "BRENTOLA"}, {c.w->NUMEROcc, "(numero"}};
+    for (const auto &field : fields)
+        field.first->hide();
+    const QImage seen = c.w->grab().toImage();
+    for (const auto &[label, word] : fields) {
+        // The printed line's top-left, in window pixels, is the label's.
+        const QPointF at = wordAt(pdf, word, QPointF(label->pos()) * 25.4 / 96) * 96 / 25.4;
+        QVERIFY2(QLineF(at, label->pos()).length() <= 1, qPrintable(word));
+        // And the picture shows ink there.
+        const QImage spot = seen.copy(label->x(), label->y(), 12, 12).convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY2(*std::min_element(spot.constBits(), spot.constBits() + spot.sizeInBytes()) < 128, qPrintable(word));
+    }
+    // The copy comes back with the next calibration and leaves the layout be.
+    QCOMPARE(c.bytes(), DefaultLayoutBytes);
+    c.w.reset();
+    frmDesign again(c.dir.path(), 4, "Banca Rossi", "000123", c.messages, m_printer);
+    QCOMPARE(again.Backdrop->pictureArea().toRect(), QRect(0, 0, 1123, 794)); // from the bank's own copy
+    again.Backdrop->remove();
+    QVERIFY(!QFile::exists(c.dir.filePath("Quendra4.png")));
+    QVERIFY(c.messages.asked.isEmpty());
 }
 
 QTEST_MAIN(tst_frmDesign)

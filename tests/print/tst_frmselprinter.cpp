@@ -1,7 +1,11 @@
 #include "frmselprinter.h"
+#include "pdfwords.h"
+#include "qtprintdevice.h"
 #include "recordingprintdevice.h"
+#include "testprint.h"
 
 #include <QtTest>
+#include <QtPrintSupport>
 #include <QtWidgets>
 
 class tst_frmSelPrinter : public QObject
@@ -11,6 +15,7 @@ class tst_frmSelPrinter : public QObject
 private slots:
     void closing_data();
     void closing();
+    void previewIsThePrintedPage();
 };
 
 void tst_frmSelPrinter::closing_data()
@@ -66,6 +71,45 @@ void tst_frmSelPrinter::closing()
     QTRY_VERIFY(!window.isVisible());
     QCOMPARE(window.printCancelled(), cancelled);
     QCOMPARE(device.currentPrinter(), current);
+}
+
+void tst_frmSelPrinter::previewIsThePrintedPage()
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext (poppler-utils) is missing: the pages cannot be measured");
+    QTemporaryDir dir;
+    const QString previewed = dir.filePath("preview.pdf"), printed = dir.filePath("printed.pdf");
+    const ChequeLayout labels{0, 0, {285, 1425}, {270, 4230}, {270, 6015}, {270, 8070}, {1740, 2100}, {2235, 2250}, 0, {2700, 2250}};
+    const auto testPage = [&](PrintDevice &device) { return PrintTestPage(device, "2,3", "13,5", labels, "05/12/2026"); };
+    RecordingPrintDevice device;
+    device.setPrinters({"Zeta", "Alfa"});
+    frmSelPrinter window(device, testPage);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    int pages = 0;
+    QTimer::singleShot(100, [&] {
+        auto *preview = qobject_cast<PagePreview *>(QApplication::activeModalWidget());
+        pages = preview->view()->pageCount();
+        // The preview's own page, through its own printer, onto paper.
+        preview->printer().setOutputFileName(previewed);
+        preview->view()->print();
+        QTest::mouseClick(preview->findChild<QPushButton *>("Chiudi"), Qt::LeftButton);
+    });
+    const QStringList callsBefore = device.calls();
+    QTest::mouseClick(window.findChild<QPushButton *>("Anteprima"), Qt::LeftButton);
+    QCOMPARE(pages, 1);
+    QVERIFY(window.isVisible());
+    QCOMPARE(device.calls(), callsBefore); // nothing printed, nothing chosen
+    QtPrintDevice pdf(printed);
+    QVERIFY(testPage(pdf));
+    const QList<PdfWord> a = readPdfWords(previewed), b = readPdfWords(printed);
+    QCOMPARE(QList<qsizetype>({a.size(), b.size()}), QList<qsizetype>({14, 14})); // the page and 13 words
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        QCOMPARE(a[i].text, b[i].text);
+        QVERIFY2(QLineF(a[i].box.topLeft(), b[i].box.topLeft()).length() < 0.1
+                     && QLineF(a[i].box.bottomRight(), b[i].box.bottomRight()).length() < 0.1,
+                 qPrintable(a[i].text));
+    }
 }
 
 QTEST_MAIN(tst_frmSelPrinter)
