@@ -5,9 +5,7 @@
 #include "autocompletekeyfilter.h"
 #include "bankselector.h"
 #include "banner.h"
-#include "beneficiaryarchive.h"
 #include "chequeprint.h"
-#include "combomessages.h"
 #include "currency.h"
 #include "fieldguard.h"
 #include "folders.h"
@@ -15,10 +13,11 @@
 #include "frmselprinter.h"
 #include "layoutfile.h"
 #include "messageboxes.h"
+#include "payeelist.h"
 #include "pictures.h"
 #include "screenreader.h"
+#include "twips.h"
 #include "textfile.h"
-#include "textlinesmodel.h"
 #include "unsavednotice.h"
 #include "urlopener.h"
 #include "vendor.h"
@@ -32,7 +31,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -41,25 +39,6 @@ namespace {
 
 const QColor DarkRed(192, 0, 0);
 const QColor FocusYellow(255, 255, 0);
-
-QFont named(const QString &family, qreal points, bool bold)
-{
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont arial(qreal points, bool bold)
-{
-    return named(QStringLiteral("Arial"), points, bold);
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(FrmInput::twips(left), FrmInput::twips(top), FrmInput::twips(width),
-                 FrmInput::twips(height));
-}
 
 void setTextColour(QWidget *widget, const QColor &colour)
 {
@@ -103,7 +82,7 @@ FrmInput::FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &mes
     setTabOrderOfFields();
     connect(IMPORTO, &QLineEdit::textChanged, this, &FrmInput::refreshAmountInWords);
     connect(AddBEN, &QPushButton::clicked, this, [this] { SaveBeneficiario(false); });
-    connect(DelBEN, &QPushButton::clicked, this, &FrmInput::deleteBeneficiary);
+    connect(DelBEN, &QPushButton::clicked, m_payeeList, &PayeeList::deleteBeneficiary);
     connect(StampaAssegno, &QPushButton::clicked, this, &FrmInput::printCheque);
     connect(Calibrazione, &QPushButton::clicked, this, &FrmInput::openBankList);
 
@@ -111,7 +90,7 @@ FrmInput::FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &mes
         if (QWidget *control = fieldOf(now))
             CtlFocus(control);
         if (fieldOf(now) == BENEFICIARIO)
-            preparePayeeList();
+            m_payeeList->prepare();
     });
     ScreenReader::nameControls(*this, {{QStringLiteral("LUOGO"), QStringLiteral("Luogo")},
                                        {QStringLiteral("GGMMAAAA"), QStringLiteral("Data")},
@@ -129,14 +108,14 @@ void FrmInput::createControls()
         auto edit = new QLineEdit(this);
         edit->setObjectName(QLatin1String(name));
         edit->setGeometry(geometry);
-        edit->setFont(arial(9.75, true));
+        edit->setFont(Twips::font(QStringLiteral("Arial"), 9.75, true));
         return edit;
     };
     auto label = [this](const char *name, const QString &caption, QRect geometry, QWidget *parent) {
         auto l = new QLabel(caption, parent ? parent : this);
         l->setObjectName(QLatin1String(name));
         l->setGeometry(geometry);
-        l->setFont(arial(9, true));
+        l->setFont(Twips::font(QStringLiteral("Arial"), 9, true));
         return l;
     };
     auto combo = [this](const char *name, QRect geometry, bool editable) {
@@ -144,7 +123,7 @@ void FrmInput::createControls()
         c->setObjectName(QLatin1String(name));
         c->setEditable(editable);
         c->setGeometry(geometry);
-        c->setFont(arial(9.75, true));
+        c->setFont(Twips::font(QStringLiteral("Arial"), 9.75, true));
         setTextColour(c, DarkRed);
         if (editable) {
             // Completion is ours, from the list; the combo must neither add
@@ -165,52 +144,45 @@ void FrmInput::createControls()
         return b;
     };
 
-    LUOGO = lineEdit("LUOGO", twipsRect(1215, 90, 2220, 360));
-    GGMMAAAA = lineEdit("GGMMAAAA", twipsRect(4230, 90, 1185, 360));
-    IMPORTO = lineEdit("IMPORTO", twipsRect(6255, 90, 1210, 360));
+    LUOGO = lineEdit("LUOGO", Twips::rect(1215, 90, 2220, 360));
+    GGMMAAAA = lineEdit("GGMMAAAA", Twips::rect(4230, 90, 1185, 360));
+    IMPORTO = lineEdit("IMPORTO", Twips::rect(6255, 90, 1210, 360));
     setTextColour(IMPORTO, Qt::blue);
-    IMPORTO_ABC = lineEdit("IMPORTO_ABC", twipsRect(1215, 540, 6255, 360));
+    IMPORTO_ABC = lineEdit("IMPORTO_ABC", Twips::rect(1215, 540, 6255, 360));
     setTextColour(IMPORTO_ABC, Qt::blue);
-    BENEFICIARIO = combo("BENEFICIARIO", twipsRect(1215, 990, 4875, 360), true);
-    // The archive may hold a million names: they stay in the file's own
-    // bytes, the list view does not measure every row, and the combo box
-    // does not size itself to the longest name (its size is fixed anyway).
-    m_payees = new TextLinesModel(BENEFICIARIO);
-    BENEFICIARIO->setModel(m_payees);
-    BENEFICIARIO->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    if (auto *list = qobject_cast<QListView *>(BENEFICIARIO->view()))
-        list->setUniformItemSizes(true);
+    BENEFICIARIO = combo("BENEFICIARIO", Twips::rect(1215, 990, 4875, 360), true);
+    m_payeeList = new PayeeList(*BENEFICIARIO, m_state, m_messages); // owned by the combo box
     new AutoCompleteKeyFilter(*BENEFICIARIO); // owned by the combo box
-    BANCA = combo("BANCA", twipsRect(1215, 1440, 4290, 360), false);
-    NumCC = lineEdit("NumCC", twipsRect(6020, 1440, 1455, 360));
+    BANCA = combo("BANCA", Twips::rect(1215, 1440, 4290, 360), false);
+    NumCC = lineEdit("NumCC", Twips::rect(6020, 1440, 1455, 360));
     m_banks = new BankSelector(*BANCA, *NumCC, m_state); // owned by BANCA
 
-    Label3 = label("Label3", QStringLiteral("Luogo"), twipsRect(120, 135, 915, 285), nullptr);
-    Label4 = label("Label4", QStringLiteral("Data"), twipsRect(3780, 135, 465, 285), nullptr);
-    Label2 = label("Label2", QStringLiteral("€uro"), twipsRect(5805, 135, 600, 285), nullptr);
-    ETABC = label("ETABC", QStringLiteral("€ (lettere)"), twipsRect(120, 585, 915, 285), nullptr);
-    Label1 = label("Label1", QStringLiteral("Beneficiario"), twipsRect(120, 1050, 1185, 240), nullptr);
-    Label7 = label("Label7", QStringLiteral("Banca"), twipsRect(135, 1500, 1185, 240), nullptr);
-    Label5 = label("Label5", QStringLiteral(" c/c"), twipsRect(5625, 1485, 420, 285), nullptr);
+    Label3 = label("Label3", QStringLiteral("Luogo"), Twips::rect(120, 135, 915, 285), nullptr);
+    Label4 = label("Label4", QStringLiteral("Data"), Twips::rect(3780, 135, 465, 285), nullptr);
+    Label2 = label("Label2", QStringLiteral("€uro"), Twips::rect(5805, 135, 600, 285), nullptr);
+    ETABC = label("ETABC", QStringLiteral("€ (lettere)"), Twips::rect(120, 585, 915, 285), nullptr);
+    Label1 = label("Label1", QStringLiteral("Beneficiario"), Twips::rect(120, 1050, 1185, 240), nullptr);
+    Label7 = label("Label7", QStringLiteral("Banca"), Twips::rect(135, 1500, 1185, 240), nullptr);
+    Label5 = label("Label5", QStringLiteral(" c/c"), Twips::rect(5625, 1485, 420, 285), nullptr);
 
     AddBEN = button("AddBEN", QStringLiteral("Aggiungi Beneficiario alla lista"),
-                    twipsRect(6210, 990, 565, 375));
+                    Twips::rect(6210, 990, 565, 375));
     AddBEN->setText(QStringLiteral("+"));
-    AddBEN->setFont(arial(15.75, true));
+    AddBEN->setFont(Twips::font(QStringLiteral("Arial"), 15.75, true));
     DelBEN = button("DelBEN", QStringLiteral("Cancella Beneficiario dalla lista"),
-                    twipsRect(6885, 990, 565, 375));
+                    Twips::rect(6885, 990, 565, 375));
     DelBEN->setIcon(Pictures::deleteEntry());
     DelBEN->setIconSize(QSize(20, 20));
     StampaAssegno = button("StampaAssegno", QStringLiteral("Stampa l'Assegno"),
-                           twipsRect(6210, 1890, 1265, 510));
+                           Twips::rect(6210, 1890, 1265, 510));
     StampaAssegno->setIcon(Pictures::printer());
     StampaAssegno->setIconSize(QSize(28, 28));
     Calibrazione = button("Calibrazione", QStringLiteral("Modifica le coordinate di stampa..."),
-                          twipsRect(6210, 2475, 1265, 330));
+                          Twips::rect(6210, 2475, 1265, 330));
     Calibrazione->setText(QStringLiteral("CALIBRAZIONE"));
-    Calibrazione->setFont(arial(6.75, false));
+    Calibrazione->setFont(Twips::font(QStringLiteral("Arial"), 6.75, false));
 
-    brLOGO = new VendorPanel(m_urls, twipsRect(110, 1890, 5990, 915), this);
+    brLOGO = new VendorPanel(m_urls, Twips::rect(110, 1890, 5990, 915), this);
     brRecapiti = brLOGO->brRecapiti;
     brURL = brLOGO->brURL;
 
@@ -218,9 +190,9 @@ void FrmInput::createControls()
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setFrameShape(QFrame::HLine);
     Frame2->setFrameShadow(QFrame::Sunken);
-    Frame2->setGeometry(twipsRect(90, 2970, 7410, 30));
+    Frame2->setGeometry(Twips::rect(90, 2970, 7410, 30));
 
-    Frame1 = new Banner(m_urls, twipsRect(90, 2880, 7395, 645), this);
+    Frame1 = new Banner(m_urls, Twips::rect(90, 2880, 7395, 645), this);
     Shape1 = Frame1->Shape1;
     Shape2 = Frame1->Shape2;
     TxtSpot = Frame1->TxtSpot;
@@ -303,7 +275,7 @@ bool FrmInput::load()
     LayoutFile::LoadLayout(LayoutFile::fileName(m_state.DataFolder, m_state.IDbanca),
                            m_state.layout, place, account);
     m_banks->selectionRule();
-    loadBeneficiaries();
+    m_payeeList->load();
     writeDefaultLayoutIfMissing();
     LUOGO->setFocus();
     return true;
@@ -314,98 +286,9 @@ void FrmInput::InitSpot()
     Frame1->InitSpot(Vendor::spots());
 }
 
-void FrmInput::loadBeneficiaries()
-{
-    // The lookup for auto-completion is left for the first key: sorting a
-    // long list here would only delay the window.
-    m_payees->load(BeneficiaryArchive::fileName(m_state.DataFolder));
-    // Filling the list must not put a name into the field.
-    BENEFICIARIO->setCurrentIndex(-1);
-    BENEFICIARIO->clearEditText();
-}
-
-void FrmInput::preparePayeeList()
-{
-    if (m_payeesPrepared)
-        return;
-    m_payeesPrepared = true;
-    // The field is about to be used: the lookup is sorted on another thread
-    // and the list laid out now, so that the first key only opens it.
-    prepareSelectString(*BENEFICIARIO);
-    BENEFICIARIO->view()->doItemsLayout();
-}
-
-int FrmInput::beneficiaryIndex(const QString &name) const
-{
-    return m_payees->indexOf(name);
-}
-
 void FrmInput::SaveBeneficiario(bool silentMode)
 {
-    const QString name = BENEFICIARIO->currentText().trimmed();
-    if (name.isEmpty()) {
-        if (!silentMode) {
-            m_messages.notify(QStringLiteral("Occorre digitare un Beneficiario."),
-                              MessageBoxes::Icon::Critical);
-            BENEFICIARIO->setFocus();
-        }
-        return;
-    }
-    if (beneficiaryIndex(name) >= 0) {
-        if (!silentMode)
-            m_messages.notify(QStringLiteral("Beneficiario già presente."), MessageBoxes::Icon::Exclamation);
-        return;
-    }
-    // The archive is 8-bit text: a name it cannot hold would come back
-    // garbled at the next start, so it is not offered at all.
-    const QString unstorable = BeneficiaryArchive::unstorableCharacters(name);
-    if (!unstorable.isEmpty()) {
-        m_messages.notify(QStringLiteral("Il Beneficiario «") + name
-                              + QStringLiteral("» contiene caratteri che l'archivio dei Beneficiari "
-                                               "non può conservare (")
-                              + unstorable + QStringLiteral(") e non viene salvato."),
-                          MessageBoxes::Icon::Exclamation);
-        return;
-    }
-    const auto answer = m_messages.question(QStringLiteral("Si desidera aggiungere «") + name
-                                                + QStringLiteral("» all'archivio dei Beneficiari?"),
-                                            MessageBoxes::Icon::Exclamation, MessageBoxes::Answer::Yes);
-    if (answer != MessageBoxes::Answer::Yes)
-        return;
-    // A name that could not be stored is still offered for this run.
-    const QString archive = BeneficiaryArchive::fileName(m_state.DataFolder);
-    QString reason;
-    if (!BeneficiaryArchive::append(archive, name, &reason))
-        notifyUnsaved(m_messages, archive, reason);
-    const QString typed = BENEFICIARIO->currentText();
-    m_payees->append(name);
-    // Adding the first item would otherwise replace what the field shows.
-    BENEFICIARIO->setEditText(typed);
-}
-
-void FrmInput::deleteBeneficiary()
-{
-    const QString name = BENEFICIARIO->currentText().trimmed();
-    if (name.isEmpty())
-        return;
-    const int index = beneficiaryIndex(name);
-    if (index < 0) {
-        BENEFICIARIO->clearEditText();
-        return;
-    }
-    const auto answer = m_messages.question(QStringLiteral("Si desidera ELIMINARE «") + name
-                                                + QStringLiteral("» all'archivio dei Beneficiari?"),
-                                            MessageBoxes::Icon::Critical, MessageBoxes::Answer::No);
-    if (answer != MessageBoxes::Answer::Yes)
-        return;
-    BENEFICIARIO->removeItem(index);
-    BENEFICIARIO->setCurrentIndex(-1);
-    BENEFICIARIO->clearEditText();
-    // The names go back byte for byte, never through Unicode and back.
-    const QString archive = BeneficiaryArchive::fileName(m_state.DataFolder);
-    QString reason;
-    if (!TextFile::writeBytes(archive, m_payees->fileBytes(), &reason))
-        notifyUnsaved(m_messages, archive, reason);
+    m_payeeList->SaveBeneficiario(silentMode);
 }
 
 void FrmInput::printCheque()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "twips.h"
+
 #include <QWidget>
 
 struct AppState;
@@ -16,7 +18,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-class TextLinesModel;
+class PayeeList;
 
 /// The main window: the cheque's entry fields, the payee archive buttons,
 /// the print and calibration buttons, and the vendor panel with its banner.
@@ -52,9 +54,8 @@ public:
     /// then BANCA refilled from the archive it leaves.
     void openBankList();
 
-    /// Twips, as the window was designed, to logical pixels (15 twips each,
-    /// rounded to the nearest pixel so that edges designed to meet still do).
-    static constexpr int twips(int value) { return (value + 7) / 15; }
+    /// Twips, as the window was designed, to logical pixels.
+    static constexpr int twips(int value) { return Twips::toPixels(value); }
 
     // The controls, under the names the rest of the program knows them by.
     QLineEdit *LUOGO;
@@ -93,13 +94,9 @@ protected:
 private:
     void createControls();
     void setTabOrderOfFields();
-    void loadBeneficiaries();
-    void preparePayeeList();
     void writeDefaultLayoutIfMissing();
     void InitSpot();
     bool amountKeyRefused(QKeyEvent *key);
-    int beneficiaryIndex(const QString &name) const;
-    void deleteBeneficiary();
     void refreshAmountInWords();
     QWidget *fieldOf(QWidget *focused) const;
 
@@ -110,7 +107,6 @@ private:
     PrintDevice &m_printer;
     QList<QWidget *> m_highlightable;
     BankSelector *m_banks = nullptr;
-    TextLinesModel *m_payees = nullptr; // the list of BENEFICIARIO
+    PayeeList *m_payeeList = nullptr;
     bool m_centred = false;
-    bool m_payeesPrepared = false;
 };
