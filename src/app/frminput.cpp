@@ -4,6 +4,7 @@
 #include "appstate.h"
 #include "autocompletekeyfilter.h"
 #include "bankselector.h"
+#include "entrykeys.h"
 #include "banner.h"
 #include "chequeprint.h"
 #include "currency.h"
@@ -205,12 +206,7 @@ void FrmInput::createControls()
     Frame2->lower();
 
     m_highlightable = {LUOGO, GGMMAAAA, IMPORTO, IMPORTO_ABC, BENEFICIARIO, BANCA, NumCC};
-    for (QWidget *w : {static_cast<QWidget *>(LUOGO), static_cast<QWidget *>(GGMMAAAA),
-                       static_cast<QWidget *>(IMPORTO), static_cast<QWidget *>(BANCA)})
-        w->installEventFilter(this);
-    // The open list takes the keyboard; without this it would pick a bank
-    // by its first letter.
-    BANCA->view()->installEventFilter(this);
+    new EntryKeys(*LUOGO, *GGMMAAAA, *IMPORTO, *BENEFICIARIO, *BANCA); // owned by LUOGO
     // Place and account number go into the layout file, so they keep to
     // what it can hold; the other fields only ever go onto paper.
     FieldGuard::install(*LUOGO, FieldGuard::Rule::Storable);
@@ -375,28 +371,6 @@ void FrmInput::showEvent(QShowEvent *event)
     }
 }
 
-bool FrmInput::amountKeyRefused(QKeyEvent *key)
-{
-    // Keys that type nothing (arrows, Delete, Home) and focus keys are not
-    // characters: they work as in any field.
-    if (key->text().isEmpty() || key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab
-        || key->key() == Qt::Key_Backtab)
-        return false;
-    QChar c = key->text().at(0);
-    if (c == QLatin1Char('.')) {
-        // The keypad's point and the full stop both mean the decimal comma.
-        if (IMPORTO->text().contains(QLatin1Char(',')))
-            return true;
-        IMPORTO->insert(QStringLiteral(","));
-        return true;
-    }
-    if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('\b'))
-        return false;
-    if (c == QLatin1Char(','))
-        return IMPORTO->text().contains(QLatin1Char(','));
-    return true;
-}
-
 void FrmInput::refreshAmountInWords()
 {
     IMPORTO_ABC->clear();
@@ -406,44 +380,4 @@ void FrmInput::refreshAmountInWords()
     // words rather than wrong ones.
     if (const auto amount = Currency::fromText(IMPORTO->text()))
         IMPORTO_ABC->setText(AmountInWords(*amount));
-}
-
-bool FrmInput::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    const auto key = static_cast<QKeyEvent *>(event);
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-
-    if (watched == BANCA || watched == BANCA->view()) {
-        // A bank is chosen with the mouse or the arrows only: no typed
-        // character reaches the field or its open list.
-        switch (key->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return false;
-        default:
-            return !key->text().isEmpty();
-        }
-    }
-    if (watched == IMPORTO && !enter && amountKeyRefused(key))
-        return true;
-    if (enter) {
-        if (watched == LUOGO) {
-            GGMMAAAA->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-        if (watched == GGMMAAAA) {
-            IMPORTO->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-        if (watched == IMPORTO) {
-            BENEFICIARIO->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }

@@ -13,7 +13,6 @@ class UrlOpener;
 class VendorPanel;
 class QComboBox;
 class QFrame;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -88,7 +87,6 @@ public:
     QTimer *Timer1;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -96,7 +94,6 @@ private:
     void setTabOrderOfFields();
     void writeDefaultLayoutIfMissing();
     void InitSpot();
-    bool amountKeyRefused(QKeyEvent *key);
     void refreshAmountInWords();
     QWidget *fieldOf(QWidget *focused) const;
 
