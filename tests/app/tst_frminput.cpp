@@ -111,11 +111,10 @@ void TestFrmInput::controlGeometry_data()
 void TestFrmInput::controlGeometry()
 {
     QFETCH(QString, name);
-    QFETCH(QRect, pixels);
     WindowFixture w;
     QWidget *control = name == QLatin1String("FrmInput") ? &w.window : w.window.findChild<QWidget *>(name);
     QVERIFY(control);
-    QCOMPARE(QRect(control == &w.window ? QPoint() : control->pos(), control->size()), pixels);
+    QTEST(QRect(control == &w.window ? QPoint() : control->pos(), control->size()), "pixels");
     QCOMPARE(control->minimumSize() == control->maximumSize(), control == &w.window);
 }
 
@@ -165,8 +164,6 @@ void TestFrmInput::startSelectsBankUsedLast()
 {
     QFETCH(QByteArray, archive);
     QFETCH(QStringList, written);
-    QFETCH(int, id);
-    QFETCH(QString, account);
     WindowFixture w(WindowFixture::Files{{"Banche.ini", archive}});
     QDateTime time(QDate(2026, 1, 2), QTime(10, 0));
     for (const QString &name : written) {
@@ -175,8 +172,8 @@ void TestFrmInput::startSelectsBankUsedLast()
         time = time.addSecs(60);
     }
     QVERIFY(w.window.load());
-    QCOMPARE(w.state.IDbanca, id);
-    QCOMPARE(w.window.NumCC->text(), account);
+    QTEST(w.state.IDbanca, "id");
+    QTEST(w.window.NumCC->text(), "account");
     QCOMPARE(w.window.BANCA->count(), archive.isEmpty() ? 0 : 2);
 }
 
@@ -268,16 +265,14 @@ void TestFrmInput::amountKeys()
     QFETCH(QString, start);
     QFETCH(int, key);
     QFETCH(int, modifiers);
-    QFETCH(QString, after);
-    QFETCH(QString, words);
     WindowFixture w;
     QVERIFY(w.show());
     QGuiApplication::clipboard()->setText(QStringLiteral("999"));
     w.window.IMPORTO->setFocus();
     w.window.IMPORTO->setText(start);
     KeyScript::send(w.window.IMPORTO, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(w.window.IMPORTO->text(), after);
-    QCOMPARE(w.window.IMPORTO_ABC->text(), words);
+    QTEST(w.window.IMPORTO->text(), "after");
+    QTEST(w.window.IMPORTO_ABC->text(), "words");
 }
 
 void TestFrmInput::waysIn_data()
@@ -307,7 +302,6 @@ void TestFrmInput::waysIn()
     QFETCH(QString, way);
     QFETCH(QString, start);
     QFETCH(QString, incoming);
-    QFETCH(QString, after);
     WindowFixture w;
     QVERIFY(w.show());
     QWidget *control = w.window.findChild<QWidget *>(field);
@@ -324,7 +318,7 @@ void TestFrmInput::waysIn()
         pasteFromMenu(edit);
     else
         drop(edit, incoming);
-    QCOMPARE(edit->text(), after);
+    QTEST(edit->text(), "after");
 }
 
 void TestFrmInput::listOpenKeys_data()
@@ -357,8 +351,6 @@ void TestFrmInput::listOpenKeys()
     QFETCH(QString, script);
     QFETCH(QString, text);
     QFETCH(QString, selected);
-    QFETCH(QString, focus);
-    QFETCH(bool, listOpen);
     WindowFixture w(WindowFixture::Files{{"Beneficiari.ini", "ROSSI MARIO\r\nROSSINI LUCA\r\nBIANCHI LUCA\r\n"}});
     QVERIFY(w.show());
     w.window.BANCA->addItem(QStringLiteral("Banca Alfa / 111"), 1);
@@ -372,8 +364,8 @@ void TestFrmInput::listOpenKeys()
     auto *combo = qobject_cast<QComboBox *>(control);
     auto *edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(control);
     QCOMPARE(combo ? combo->currentText() : edit->text(), text);
-    QCOMPARE(fieldName(QApplication::focusWidget()), focus);
-    QCOMPARE(combo && combo->view()->isVisible(), listOpen);
+    QTEST(fieldName(QApplication::focusWidget()), "focus");
+    QTEST(combo && combo->view()->isVisible(), "listOpen");
     if (edit) {
         QCOMPARE(edit->selectedText(), selected);
         if (selected.isEmpty())

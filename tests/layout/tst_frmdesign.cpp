@@ -167,8 +167,6 @@ void tst_frmDesign::saveAndResetta()
 {
     QFETCH(QString, button);
     QFETCH(Answer, answer);
-    QFETCH(QByteArray, file);
-    QFETCH(QPoint, luogo);
     Calibration c(m_printer, Remembered);
     c.drag(c.w->LUOGO, {20, 20});
     c.messages.answers = {answer};
@@ -179,8 +177,8 @@ void tst_frmDesign::saveAndResetta()
                                           : "Ripristinare le posizioni di tutti i campi Banca Rossi?",
                                      "ATTENZIONE", save ? MessageBoxes::Icon::Question : MessageBoxes::Icon::Critical,
                                      MessageBoxes::Buttons::YesNo, Answer::No}}));
-    QCOMPARE(c.bytes(), file);
-    QCOMPARE(twips(c.w->positions().LUOGO), luogo);
+    QTEST(c.bytes(), "file");
+    QTEST(twips(c.w->positions().LUOGO), "luogo");
 }
 
 void tst_frmDesign::failedSaveKeepsPositions()

@@ -62,8 +62,7 @@ void TestLayoutFile::fileName_data()
 void TestLayoutFile::fileName()
 {
     QFETCH(int, id);
-    QFETCH(QString, name);
-    QCOMPARE(LayoutFile::fileName(QStringLiteral("/data/Quendra"), id), name);
+    QTEST(LayoutFile::fileName(QStringLiteral("/data/Quendra"), id), "name");
 }
 
 void TestLayoutFile::load_data()

@@ -37,8 +37,7 @@ void TestFolders::dataFolder()
     QFETCH(QString, programDir);
     QFETCH(QString, userData);
     QFETCH(bool, windows);
-    QFETCH(QString, expected);
-    QCOMPARE(Folders::dataFolderFor(programDir, userData, windows), expected);
+    QTEST(Folders::dataFolderFor(programDir, userData, windows), "expected");
 }
 
 void TestFolders::folderExists()

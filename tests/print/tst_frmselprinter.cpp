@@ -42,8 +42,6 @@ void tst_frmSelPrinter::closing()
     QFETCH(QStringList, printers);
     QFETCH(int, row);
     QFETCH(QString, how);
-    QFETCH(bool, cancelled);
-    QFETCH(int, current);
 
     RecordingPrintDevice device;
     device.setPrinters(printers);
@@ -69,8 +67,8 @@ void tst_frmSelPrinter::closing()
         QTest::keyClick(list, QKeySequence::fromString(how)[0].key());
 
     QTRY_VERIFY(!window.isVisible());
-    QCOMPARE(window.printCancelled(), cancelled);
-    QCOMPARE(device.currentPrinter(), current);
+    QTEST(window.printCancelled(), "cancelled");
+    QTEST(device.currentPrinter(), "current");
 }
 
 void tst_frmSelPrinter::previewIsThePrintedPage()

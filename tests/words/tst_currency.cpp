@@ -46,11 +46,10 @@ void TestCurrency::text_data()
 void TestCurrency::text()
 {
     QFETCH(QString, text);
-    QFETCH(Amount, amount);
     QFETCH(QString, written);
 
     const std::optional<Currency> read = Currency::fromText(text);
-    QCOMPARE(read ? Amount(read->tenThousandths()) : Amount(), amount);
+    QTEST(read ? Amount(read->tenThousandths()) : Amount(), "amount");
     if (read) {
         QCOMPARE(read->toText(), written);
         QCOMPARE(Currency::fromText(written), read);
