@@ -41,7 +41,6 @@ void TestBanner::ticks_data()
     QTest::newRow("entry 1 stepping from 29 above, 15th crawl") << 136 << 1 << 237 << true << 170;
     QTest::newRow("entry 1 stepping from 33 above rushes") << 137 << 1 << 233 << false << 1;
     QTest::newRow("entry 3 at home") << 64 + 2 * 128 + 65 << 3 << 265 << true << 170;
-    QTest::newRow("entry 4 rising") << 64 + 3 * 128 + 30 << 4 << 405 << false << 1;
     QTest::newRow("entry 0 after entry 9") << 64 + 9 * 128 << 0 << 525 << false << 1;
 }
 

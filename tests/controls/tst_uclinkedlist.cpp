@@ -63,7 +63,6 @@ void TestUcLinkedList::list_data()
 
     QTest::newRow("three cells cut to two") << QStringList{"a\tb\tc"} << 0 << -1 << "a\tb";
     QTest::newRow("one cell padded") << QStringList{"a"} << 0 << -1 << "a\t";
-    QTest::newRow("empty text, empty cells") << QStringList{""} << 0 << -1 << "\t";
     QTest::newRow("one column ends in a tab") << QStringList{"a\tb"} << 0 << 0 << "a\t";
     QTest::newRow("second column") << QStringList{"a\tb"} << 0 << 1 << "b\t";
     QTest::newRow("beyond the last column") << QStringList{"a\tb"} << 0 << 5 << "a\tb";
