@@ -145,7 +145,6 @@ void TestFrmInput::startSelectsBankUsedLast_data()
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("account");
     const QByteArray two = "Beta" + QByteArray(100, ' ') + "2|222\r\nAlfa" + QByteArray(100, ' ') + "1|111\r\n";
-    QTest::newRow("the bank written last") << two << QStringList{"Quendra2.ini", "Quendra1.ini"} << 1 << "111";
     QTest::newRow("default file last: the first bank") << two << QStringList{"Quendra1.ini", "Quendra.ini"} << 2 << "222";
     QTest::newRow("a deleted bank last: the first bank") << two << QStringList{"Quendra1.ini", "Quendra5.ini"} << 2
                                                          << "222";

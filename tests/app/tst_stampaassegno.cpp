@@ -2,7 +2,6 @@
 #include "windowfixture.h"
 
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 

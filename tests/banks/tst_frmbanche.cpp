@@ -69,9 +69,6 @@ void TestFrmBanche::buttons_data()
         << three << 12 << "add:NUOVA:999;del;" << QList<int>{int(Answer::Yes)}
         << QStringList{"Si desidera realmente Cancellare «B» ?"}
         << "A" + Blanks + "3|1\nC" + Blanks + "5|3\nNUOVA" + Blanks + "13|999\n" << 12;
-    QTest::newRow("ids 1 and 2 for two banks in a row")
-        << QString() << 0 << "add:Alfa :1234/56;add:Beta:;" << QList<int>{} << QStringList{}
-        << "Alfa " + Blanks + "1|1234/56\nBeta" + Blanks + "2|\n" << 0;
     QTest::newRow("deleting row 0 selects the new row 0, then No keeps it")
         << three << 3 << "del;del;" << QList<int>{int(Answer::Yes), int(Answer::No)}
         << QStringList{"Si desidera realmente Cancellare «A» ?", "Si desidera realmente Cancellare «B» ?"}

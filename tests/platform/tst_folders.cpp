@@ -20,8 +20,6 @@ void TestFolders::dataFolder_data()
     QTest::addColumn<QString>("userData");
     QTest::addColumn<bool>("windows");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("windows drive C") << "C:\\Programmi\\Quendra" << "C:\\Users\\anna\\AppData\\Roaming"
-                                     << true << "C:\\Quendra";
     QTest::newRow("windows drive D, any current drive") << "D:/Apps/quendra" << "C:/Users/anna/AppData"
                                                         << true << "D:\\Quendra";
     QTest::newRow("windows network share") << "\\\\server\\apps\\quendra" << "C:\\Users\\anna\\AppData\\Roaming"
