@@ -3,6 +3,7 @@
 #include "appstate.h"
 #include "defaultlayout.h"
 #include "fakemessageboxes.h"
+#include "filebytes.h"
 #include "frminput.h"
 #include "recordingprintdevice.h"
 
@@ -29,17 +30,8 @@ struct WindowFixture
     }
     QString folder() const { return dir.filePath(QStringLiteral("Quendra")); }
     QString path(const char *name) const { return folder() + QLatin1Char('/') + QLatin1String(name); }
-    void write(const char *name, const QByteArray &bytes) const
-    {
-        QFile f(path(name));
-        if (f.open(QIODevice::WriteOnly))
-            f.write(bytes);
-    }
-    QByteArray bytes(const char *name) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    void write(const char *name, const QByteArray &bytes) const { putBytes(path(name), bytes); }
+    QByteArray bytes(const char *name) const { return bytesIn(path(name)); }
     QStringList payees() const
     {
         QStringList list;

@@ -1,4 +1,5 @@
 #include "bankarchive.h"
+#include "filebytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -48,10 +49,7 @@ void TestBankArchive::archive()
     QFETCH(QByteArray, file);
     QTemporaryDir dir;
     const QString path = BankArchive::fileName(dir.path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(file);
-    f.close();
+    QVERIFY(putBytes(path, file));
 
     const QStringList lines = BankArchive::read(path);
     QStringList gotNames;
@@ -67,13 +65,12 @@ void TestBankArchive::archive()
 
     // Written back, every bank line comes out as it went in, CR LF ended.
     QVERIFY(BankArchive::write(path, lines));
-    QVERIFY(f.open(QIODevice::ReadOnly));
     QByteArray expected;
     for (const QByteArray &line : file.replace("\r\n", "\n").replace('\r', '\n').split('\n')) {
         if (line.contains('|'))
             expected += line + "\r\n";
     }
-    QCOMPARE(f.readAll(), expected);
+    QCOMPARE(bytesIn(path), expected);
 }
 
 void TestBankArchive::refusedCharacters_data()

@@ -1,4 +1,5 @@
 #include "fakemessageboxes.h"
+#include "filebytes.h"
 #include "frmbanche.h"
 #include "frmnewbanca.h"
 #include "recordingprintdevice.h"
@@ -12,12 +13,6 @@ using Answer = MessageBoxes::Answer;
 namespace {
 
 const QString Blanks(100, QLatin1Char(' '));
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 // Answers the next modal window the program opens: the new bank dialog
 // gets its two fields typed and SALVA (ESCI when SALVA refused them), the
@@ -105,13 +100,8 @@ void TestFrmBanche::buttons()
     QFETCH(int, idAfter);
 
     QTemporaryDir dir;
-    const auto write = [&](const char *name, const QByteArray &bytes) {
-        QFile f(dir.filePath(QLatin1String(name)));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    };
-    write("Banche.ini", archive.toLatin1().replace("\n", "\r\n"));
-    write("Quendra.ini", "default layout\r\n");
+    QVERIFY(putBytes(dir.filePath("Banche.ini"), archive.toLatin1().replace("\n", "\r\n")));
+    QVERIFY(putBytes(dir.filePath("Quendra.ini"), "default layout\r\n"));
     qint32 id = current;
     QString bankName, account;
     FakeMessageBoxes messages;
@@ -146,13 +136,13 @@ void TestFrmBanche::buttons()
     for (const auto &request : std::as_const(messages.asked))
         texts.append(request.text);
     QCOMPARE(texts, asked);
-    QCOMPARE(bytesOf(dir.filePath("Banche.ini")), after.toLatin1().replace("\n", "\r\n"));
+    QCOMPARE(bytesIn(dir.filePath("Banche.ini")), after.toLatin1().replace("\n", "\r\n"));
     QCOMPARE(id, idAfter);
     if (idAfter == 7) {
         QCOMPARE(bankName, QStringLiteral("BANCA ALFA"));
         QCOMPARE(account, QStringLiteral("AB12"));
         // The bank's first calibration starts from the default layout.
-        QCOMPARE(bytesOf(dir.filePath("Quendra7.ini")), QByteArray("default layout\r\n"));
+        QCOMPARE(bytesIn(dir.filePath("Quendra7.ini")), QByteArray("default layout\r\n"));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "chequeprint.h"
 #include "defaultlayout.h"
 #include "fakemessageboxes.h"
+#include "filebytes.h"
 #include "frmdesign.h"
 #include "layoutfile.h"
 #include "pdfwords.h"
@@ -27,15 +28,14 @@ struct Calibration
 {
     explicit Calibration(PrintDevice &printer, const QByteArray &layout = DefaultLayoutBytes)
     {
-        if (QFile f(file()); f.open(QIODevice::WriteOnly))
-            f.write(layout);
+        putBytes(file(), layout);
         w = std::make_unique<frmDesign>(dir.path(), 4, "Banca Rossi", "000123", messages, printer);
         w->show();
         if (!QTest::qWaitForWindowActive(w.get()))
             qFatal("the calibration window never became active");
     }
     QString file() const { return dir.filePath("Quendra4.ini"); }
-    QByteArray bytes() const { QFile f(file()); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
+    QByteArray bytes() const { return bytesIn(file()); }
     QColor hint() const { return w->MsgLabel->palette().color(QPalette::WindowText); }
 
     /// Presses \a label with \a modifiers, moves \a by pixels in two steps, lets go.

@@ -1,3 +1,4 @@
+#include "filebytes.h"
 #include "layoutfile.h"
 
 #include "textfile.h"
@@ -123,11 +124,7 @@ void TestLayoutFile::load()
 
     QTemporaryDir dir;
     const QString path = LayoutFile::fileName(dir.path(), 0);
-    if (content != "<none>") {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(content);
-    }
+    QVERIFY(content == "<none>" || putBytes(path, content));
 
     ChequeLayout layout = startLayout();
     QString gotPlace = QStringLiteral("kept");

@@ -1,3 +1,4 @@
+#include "filebytes.h"
 #include "filesizelimit.h"
 #include "textfile.h"
 
@@ -96,12 +97,9 @@ void TestTextFile::appendAddsMissingLineEnd()
     QFETCH(QByteArray, before);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Beneficiari.ini"));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(before) && f.flush());
-    f.close();
+    QVERIFY(putBytes(path, before));
     QVERIFY(TextFile::appendLine(path, QStringLiteral("BIANCHI")));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QTEST(f.readAll(), "after");
+    QTEST(bytesIn(path), "after");
 }
 
 void TestTextFile::fullDiskKeepsOldBytes_data()
@@ -120,8 +118,7 @@ void TestTextFile::fullDiskKeepsOldBytes()
     QFETCH(QByteArray, before);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Beneficiari.ini"));
-    QFile f(path);
-    QVERIFY(before == "<missing>" || (f.open(QIODevice::WriteOnly) && f.write(before) && f.flush()));
+    QVERIFY(before == "<missing>" || putBytes(path, before));
     QString error;
     {
         FileSizeLimit full(8);
@@ -129,8 +126,7 @@ void TestTextFile::fullDiskKeepsOldBytes()
                        : !TextFile::writeLines(path, {"ZANETTI MARCO"}, &error));
     }
     QCOMPARE(error, QStringLiteral("il file supera la dimensione concessa"));
-    QFile after(path);
-    QCOMPARE(after.open(QIODevice::ReadOnly) ? after.readAll() : QByteArray("<missing>"), before);
+    QCOMPARE(bytesIn(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), int(before != "<missing>"));
 }
 
