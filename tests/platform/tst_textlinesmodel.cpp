@@ -1,3 +1,4 @@
+#include "filebytes.h"
 #include "textlinesmodel.h"
 
 #include <QFile>
@@ -34,12 +35,11 @@ private Q_SLOTS:
 private:
     TextLinesModel *loaded(const QByteArray &bytes)
     {
-        QFile file(m_dir.filePath(QStringLiteral("list.ini")));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        const QString path = m_dir.filePath(QStringLiteral("list.ini"));
+        if (!putBytes(path, bytes))
             return nullptr;
-        file.close();
         auto *model = new TextLinesModel(this);
-        model->load(file.fileName());
+        model->load(path);
         return model;
     }
 
