@@ -64,9 +64,6 @@ void TestBeneficiari::archive_data()
     QTest::newRow("case differs: a new name") << "AddBEN"
         << QByteArray("ROSSI MARIO\r\n") << "Rossi Mario" << int(Answer::Yes)
         << QList<Request>{addQuestion("Rossi Mario")} << QByteArray("ROSSI MARIO\r\nRossi Mario\r\n") << "=";
-    QTest::newRow("answer No stores nothing") << "AddBEN"
-        << QByteArray("ROSSI MARIO\r\n") << "VERDI ANNA" << int(Answer::No)
-        << QList<Request>{addQuestion("VERDI ANNA")} << QByteArray("ROSSI MARIO\r\n") << "=";
     QTest::newRow("already present") << "AddBEN"
         << QByteArray("ROSSI MARIO\r\n") << " ROSSI MARIO" << int(Answer::Yes)
         << QList<Request>{notice("Beneficiario già presente.", Icon::Exclamation)} << QByteArray("ROSSI MARIO\r\n") << "=";
