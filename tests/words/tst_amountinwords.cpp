@@ -25,14 +25,29 @@ void TestAmountInWords::amountInWords_data()
         QTest::newRow(name) << whole * 10000 + fraction << expected;
     };
 
-    // Worked examples, whole numbers the cross-check below does not reach, and
-    // those where the two spellers differ (VENTUNO before a power name).
     row("1", 1, 0, "UNO / 00");
+    row("8", 8, 0, "OTTO / 00");
+    row("11", 11, 0, "UNDICI / 00");
+    row("21", 21, 0, "VENTUNO / 00");
+    row("28", 28, 0, "VENTOTTO / 00");
+    row("38", 38, 0, "TRENTOTTO / 00");
+    row("81", 81, 0, "OTTANTUNO / 00");
+    row("100", 100, 0, "CENTO / 00");
+    row("101", 101, 0, "CENTOUNO / 00");
+    row("108", 108, 0, "CENTOTTO / 00");
+    row("188", 188, 0, "CENTOTTANTOTTO / 00");
+    row("1 000", 1000, 0, "MILLE / 00");
+    row("1 001", 1001, 0, "MILLEUNO / 00");
     row("1 500", 1500, 0, "MILLECINQUECENTO / 00");
+    row("2 000", 2000, 0, "DUEMILA / 00");
     row("2 001", 2001, 0, "DUEMILAUNO / 00");
     row("21 000", 21000, 0, "VENTUNOMILA / 00");
+    row("101 000", 101000, 0, "CENTOUNOMILA / 00");
+    row("1 000 000", 1000000, 0, "UNMILIONE / 00");
     row("1 001 000", 1001000, 0, "UNMILIONEMILLE / 00");
+    row("2 000 000", 2000000, 0, "DUEMILIONI / 00");
     row("21 000 000", 21000000, 0, "VENTUNOMILIONI / 00");
+    row("1 000 000 000", 1000000000, 0, "UNMILIARDO / 00");
     row("1 001 000 000", 1001000000, 0, "UNMILIARDOUNMILIONE / 00");
     row("1 234 567,89", 1234567, 8900, "UNMILIONEDUECENTOTRENTAQUATTROMILACINQUECENTOSESSANTASETTE / 89");
     // Decimal digits are copied as they stand, never rounded to two.
