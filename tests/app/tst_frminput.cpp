@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 using Request = MessageBoxes::Request;
 
@@ -83,6 +84,7 @@ private Q_SLOTS:
     void secondStartWritesNothing();
     void startSelectsBankUsedLast_data();
     void startSelectsBankUsedLast();
+    void closeBoxOfBankListBringsWindowBack();
     void enterWalksFieldsWithHighlight();
     void tabOrder();
     void amountTypedWithWords();
@@ -166,6 +168,25 @@ void TestFrmInput::startSelectsBankUsedLast()
     QTEST(w.state.IDbanca, "id");
     QTEST(w.window.NumCC->text(), "account");
     QCOMPARE(w.window.BANCA->count(), archive.isEmpty() ? 0 : 2);
+}
+
+// The bank list window shows the main window again only through its own
+// buttons; closed any other way, the main window must still come back.
+void TestFrmInput::closeBoxOfBankListBringsWindowBack()
+{
+    WindowFixture w;
+    QVERIFY(w.show());
+    bool hidden = false;
+    QTimer::singleShot(50, &w.window, [&] {
+        hidden = !w.window.isVisible();
+        w.write("Banche.ini", "Alfa" + QByteArray(100, ' ') + "4|44\r\n");
+        QApplication::activeModalWidget()->close();
+    });
+    QTest::mouseClick(w.window.Calibrazione, Qt::LeftButton);
+    QVERIFY(hidden);
+    QVERIFY(w.window.isVisible());
+    // The archive the list window wrote on closing is empty: BANCA follows it.
+    QCOMPARE(w.window.BANCA->count(), 0);
 }
 
 void TestFrmInput::enterWalksFieldsWithHighlight()
