@@ -60,8 +60,11 @@ FrmBanche::FrmBanche(const QString &dataFolder, qint32 &idBanca, QString &bankNa
     Calibrazione = button("Calibrazione", QStringLiteral("Modifica le coordinate di stampa..."),
                           Twips::rect(1755, 2790, 1215, 465));
     Calibrazione->setText(QStringLiteral("CALIBRAZIONE"));
+    // The caption must fit the button as designed, whatever the desktop's font.
+    Calibrazione->setFont(Twips::font(QStringLiteral("Arial"), 8, false));
     Uscita = button("Uscita", QStringLiteral("Chiudi elenco Banche"), Twips::rect(3060, 2790, 1215, 465));
     Uscita->setText(QStringLiteral("ESCI"));
+    Uscita->setFont(Calibrazione->font());
 
     connect(AddBAN, &QPushButton::clicked, this, &FrmBanche::addBank);
     connect(DelBAN, &QPushButton::clicked, this, &FrmBanche::deleteBank);
