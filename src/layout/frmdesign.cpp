@@ -9,6 +9,7 @@
 #include "screenreader.h"
 #include "testprint.h"
 #include "textfile.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,20 +36,6 @@ const QString HintDragging = QStringLiteral("Cliccare e trascinare con il mouse 
 
 constexpr int LabelHeight = 255;
 constexpr Qt::KeyboardModifiers DragModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(LabelDrag::toPixels(left), LabelDrag::toPixels(top), LabelDrag::toPixels(width),
-                 LabelDrag::toPixels(height));
-}
-
-QFont arial(qreal points, bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
@@ -132,8 +119,8 @@ void frmDesign::createControls()
     for (const Design &d : labels) {
         auto label = new QLabel(QLatin1String(d.caption), this);
         label->setObjectName(QLatin1String(d.name));
-        label->setGeometry(twipsRect(d.left, d.top, d.width, LabelHeight));
-        label->setFont(arial(8.25, true));
+        label->setGeometry(Twips::rect(d.left, d.top, d.width, LabelHeight));
+        label->setFont(Twips::font(QStringLiteral("Arial"), 8.25, true));
         label->setAutoFillBackground(true);
         setColour(label, QPalette::Window, PaleCyan);
         setColour(label, QPalette::WindowText, d.text);
@@ -176,30 +163,30 @@ void frmDesign::createControls()
 
     Frame1 = new QGroupBox(QStringLiteral("Origine di stampa"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipsRect(45, 3465, 2745, 900));
-    Label1 = label("Label1", "Sinistra", twipsRect(120, 285, 960, 255), Frame1);
-    SXmargin = lineEdit("SXmargin", twipsRect(1095, 255, 735, 285), Frame1);
-    Label3 = label("Label3", "cm", twipsRect(1905, 285, 375, 255), Frame1);
-    Label2 = label("Label2", "Superiore", twipsRect(120, 585, 960, 255), Frame1);
-    DXmargin = lineEdit("DXmargin", twipsRect(1095, 555, 735, 285), Frame1);
-    Label4 = label("Label4", "cm", twipsRect(1905, 585, 375, 255), Frame1);
+    Frame1->setGeometry(Twips::rect(45, 3465, 2745, 900));
+    Label1 = label("Label1", "Sinistra", Twips::rect(120, 285, 960, 255), Frame1);
+    SXmargin = lineEdit("SXmargin", Twips::rect(1095, 255, 735, 285), Frame1);
+    Label3 = label("Label3", "cm", Twips::rect(1905, 285, 375, 255), Frame1);
+    Label2 = label("Label2", "Superiore", Twips::rect(120, 585, 960, 255), Frame1);
+    DXmargin = lineEdit("DXmargin", Twips::rect(1095, 555, 735, 285), Frame1);
+    Label4 = label("Label4", "cm", Twips::rect(1905, 585, 375, 255), Frame1);
 
     PrintComma = new QCheckBox(QStringLiteral("Stampa la virgola"), this);
     PrintComma->setObjectName(QStringLiteral("PrintComma"));
-    PrintComma->setGeometry(twipsRect(2925, 3960, 1770, 285));
-    StampaTest = button("StampaTest", "Stampa di prova", twipsRect(4545, 3870, 1365, 465));
-    SalvaPos = button("SalvaPos", "Salva le impostazioni", twipsRect(5985, 3870, 1365, 465));
-    Resetta = button("Resetta", "Ripristina impostazioni", twipsRect(7425, 3870, 1305, 465));
+    PrintComma->setGeometry(Twips::rect(2925, 3960, 1770, 285));
+    StampaTest = button("StampaTest", "Stampa di prova", Twips::rect(4545, 3870, 1365, 465));
+    SalvaPos = button("SalvaPos", "Salva le impostazioni", Twips::rect(5985, 3870, 1365, 465));
+    Resetta = button("Resetta", "Ripristina impostazioni", Twips::rect(7425, 3870, 1305, 465));
     // Small type, so that the controls' captions fit the room the design
     // gives them.
     for (QWidget *w : {static_cast<QWidget *>(Frame1), static_cast<QWidget *>(PrintComma)})
-        w->setFont(arial(8.25, false));
+        w->setFont(Twips::font(QStringLiteral("Arial"), 8.25, false));
     for (QPushButton *b : {StampaTest, SalvaPos, Resetta})
-        b->setFont(arial(7, false));
+        b->setFont(Twips::font(QStringLiteral("Arial"), 7, false));
 
-    MsgLabel = label("MsgLabel", "", twipsRect(45, 4410, 8670, 270), this);
+    MsgLabel = label("MsgLabel", "", Twips::rect(45, 4410, 8670, 270), this);
     MsgLabel->setText(HintIdle);
-    MsgLabel->setFont(arial(8.25, false));
+    MsgLabel->setFont(Twips::font(QStringLiteral("Arial"), 8.25, false));
     setHintColour(DarkGrey);
 
     setTabOrder(SXmargin, DXmargin);
