@@ -7,189 +7,9 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPersistentModelIndex>
 #include <QPointer>
 
-#include <algorithm>
-#include <vector>
-
 namespace {
-
-// A sorted, case-folded copy of a combo box's list, answering "the first
-// row, in list order, whose text begins with this prefix" in logarithmic
-// time. The rows with a given prefix form one run of the sorted copy; a
-// segment tree over the rows gives the smallest row of that run.
-// It lives on the combo box as a child and is rebuilt lazily after any
-// change of the list, so it never answers from a stale list.
-class PrefixIndex : public QObject
-{
-    Q_OBJECT
-
-public:
-    explicit PrefixIndex(QComboBox &combo)
-        : QObject(&combo)
-        , m_combo(combo)
-    {
-    }
-
-    static PrefixIndex &of(QComboBox &combo)
-    {
-        auto *index = combo.findChild<PrefixIndex *>(QString(), Qt::FindDirectChildrenOnly);
-        return index ? *index : *new PrefixIndex(combo);
-    }
-
-    void prepare()
-    {
-        if (!isCurrent())
-            rebuild();
-    }
-
-    int firstRow(const QString &prefix)
-    {
-        prepare();
-        const QString key = prefix.toCaseFolded();
-        const auto begin = std::lower_bound(m_entries.cbegin(), m_entries.cend(), key,
-                                            [](const Entry &e, const QString &k) { return e.key < k; });
-        const auto end = std::partition_point(begin, m_entries.cend(),
-                                              [&key](const Entry &e) { return e.key.startsWith(key); });
-        return smallestRow(begin - m_entries.cbegin(), end - m_entries.cbegin());
-    }
-
-private:
-    struct Entry
-    {
-        QString key;
-        int row;
-    };
-
-    // The combo box may have been given another model, column or root since
-    // the last build, which sends no signal we could have listened to.
-    bool isCurrent() const
-    {
-        return m_built && m_model == m_combo.model() && m_column == m_combo.modelColumn()
-            && m_root == m_combo.rootModelIndex();
-    }
-
-    void rebuild()
-    {
-        QAbstractItemModel *model = m_combo.model();
-        if (m_model != model) {
-            if (m_model)
-                m_model->disconnect(this);
-            m_model = model;
-            listenTo(model);
-        }
-        m_column = m_combo.modelColumn();
-        m_root = m_combo.rootModelIndex();
-
-        const int count = m_combo.count();
-        m_entries.clear();
-        m_entries.reserve(count);
-        for (int row = 0; row < count; ++row)
-            m_entries.push_back({m_combo.itemText(row).toCaseFolded(), row});
-        std::sort(m_entries.begin(), m_entries.end(), before);
-        buildTree();
-        m_built = true;
-    }
-
-    static bool before(const Entry &a, const Entry &b)
-    {
-        const int order = a.key.compare(b.key);
-        return order < 0 || (order == 0 && a.row < b.row);
-    }
-
-    void buildTree()
-    {
-        m_tree.assign(2 * m_entries.size(), 0);
-        for (size_t i = 0; i < m_entries.size(); ++i)
-            m_tree[m_entries.size() + i] = m_entries[i].row;
-        for (size_t i = m_entries.size() - 1; i > 0 && i < m_entries.size(); --i)
-            m_tree[i] = std::min(m_tree[2 * i], m_tree[2 * i + 1]);
-    }
-
-    void listenTo(QAbstractItemModel *model)
-    {
-        const auto stale = [this] { m_built = false; };
-        connect(model, &QAbstractItemModel::rowsInserted, this,
-                [this](const QModelIndex &parent, int first, int last) { rowsInserted(parent, first, last); });
-        connect(model, &QAbstractItemModel::rowsRemoved, this,
-                [this](const QModelIndex &parent, int first, int last) { rowsRemoved(parent, first, last); });
-        connect(model, &QAbstractItemModel::rowsMoved, this, stale);
-        connect(model, &QAbstractItemModel::columnsInserted, this, stale);
-        connect(model, &QAbstractItemModel::columnsRemoved, this, stale);
-        connect(model, &QAbstractItemModel::columnsMoved, this, stale);
-        connect(model, &QAbstractItemModel::modelReset, this, stale);
-        connect(model, &QAbstractItemModel::layoutChanged, this, stale);
-        connect(model, &QAbstractItemModel::dataChanged, this,
-                [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
-                    if (roles.isEmpty() || roles.contains(Qt::DisplayRole) || roles.contains(Qt::EditRole))
-                        m_built = false;
-                });
-    }
-
-    // A name added or deleted is patched into the sorted copy in linear
-    // time; sorting a long list afresh would stall the next key press.
-    void rowsInserted(const QModelIndex &parent, int first, int last)
-    {
-        if (!isCurrent() || parent != m_root) {
-            m_built = false;
-            return;
-        }
-        const int added = last - first + 1;
-        for (Entry &e : m_entries) {
-            if (e.row >= first)
-                e.row += added;
-        }
-        for (int row = first; row <= last; ++row) {
-            Entry entry{m_combo.itemText(row).toCaseFolded(), row};
-            m_entries.insert(std::upper_bound(m_entries.begin(), m_entries.end(), entry, before), entry);
-        }
-        buildTree();
-    }
-
-    void rowsRemoved(const QModelIndex &parent, int first, int last)
-    {
-        if (!isCurrent() || parent != m_root) {
-            m_built = false;
-            return;
-        }
-        const int removed = last - first + 1;
-        m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(),
-                                       [=](const Entry &e) { return e.row >= first && e.row <= last; }),
-                        m_entries.end());
-        for (Entry &e : m_entries) {
-            if (e.row > last)
-                e.row -= removed;
-        }
-        buildTree();
-    }
-
-    // Smallest row among sorted positions [from, to), or -1 when empty.
-    int smallestRow(ptrdiff_t from, ptrdiff_t to) const
-    {
-        int smallest = -1;
-        const size_t n = m_entries.size();
-        for (size_t lo = size_t(from) + n, hi = size_t(to) + n; lo < hi; lo /= 2, hi /= 2) {
-            if (lo & 1) {
-                smallest = smallest < 0 ? m_tree[lo] : std::min(smallest, m_tree[lo]);
-                ++lo;
-            }
-            if (hi & 1) {
-                --hi;
-                smallest = smallest < 0 ? m_tree[hi] : std::min(smallest, m_tree[hi]);
-            }
-        }
-        return smallest;
-    }
-
-    QComboBox &m_combo;
-    QPointer<QAbstractItemModel> m_model;
-    int m_column = 0;
-    QPersistentModelIndex m_root;
-    bool m_built = false;
-    std::vector<Entry> m_entries; // sorted by key, then row
-    std::vector<int> m_tree;      // min-segment tree over m_entries' rows, leaves at [n, 2n)
-};
 
 void showRow(QComboBox &combo, int row);
 
@@ -321,14 +141,13 @@ void prepareSelectString(QComboBox &combo)
 {
     if (TextLinesModel *lines = linesOf(combo))
         lines->prepareLookup();
-    else
-        PrefixIndex::of(combo).prepare();
 }
 
 int selectString(QComboBox &combo, const QString &prefix)
 {
     TextLinesModel *lines = linesOf(combo);
-    const int row = lines ? lines->firstRowStartingWith(prefix) : PrefixIndex::of(combo).firstRow(prefix);
+    // A short list of any other kind is simply read through.
+    const int row = lines ? lines->firstRowStartingWith(prefix) : combo.findText(prefix, Qt::MatchStartsWith);
     if (row >= 0)
         showRow(combo, row);
     return row;

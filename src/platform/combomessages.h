@@ -20,12 +20,13 @@ void hideDropDown(QComboBox &combo);
 /// Finds the first item, in list order, whose text begins with prefix,
 /// ignoring case (À matches à). If there is one, makes it the current item,
 /// puts its full text into the edit field and returns its row; otherwise
-/// returns -1 and changes nothing. Fast on long lists: the lookup keeps a
-/// sorted copy of the list on the combo box, rebuilt after the list changes.
+/// returns -1 and changes nothing. Fast on long lists when the combo box is
+/// on a TextLinesModel, whose sorted lookup answers; any other list is read
+/// through from the top.
 int selectString(QComboBox &combo, const QString &prefix);
 
-/// Builds the lookup behind selectString now rather than at the first key,
-/// so that a long list does not make the first key press wait. A combo box
-/// on a TextLinesModel sorts it on another thread instead, and looks
-/// through the list itself until that is done.
+/// Starts sorting the lookup of a combo box on a TextLinesModel, on another
+/// thread, so that a long list does not make the first key press wait;
+/// until the sort is done the list is read through. Other combo boxes need
+/// nothing.
 void prepareSelectString(QComboBox &combo);

@@ -78,7 +78,7 @@ void TestAutoCompleteComboBox::typing()
     QTEST(recorder.keys.join(' '), "passedOn");
 }
 
-// The lookup keeps a sorted copy of the list, which every change must reach.
+// On a plain list the first match in list order follows every change of the list.
 void TestAutoCompleteComboBox::prefixIndexFollowsList()
 {
     QComboBox combo;
