@@ -7,19 +7,8 @@
 
 namespace {
 
-QPixmap canvas(int size)
+void printerPicture(QPainter &p)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
-
-QPixmap printerPixmap(int size)
-{
-    QPixmap pixmap = canvas(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
     const QPen outline(QColor(40, 40, 40), 1.2);
     p.setPen(outline);
     // Paper going in at the back, the body, the cheque coming out in front.
@@ -34,15 +23,10 @@ QPixmap printerPixmap(int size)
     p.setPen(QPen(QColor(0, 0, 200), 1));
     p.drawLine(QPointF(10, 22), QPointF(22, 22));
     p.drawLine(QPointF(10, 25), QPointF(18, 25));
-    return pixmap;
 }
 
-QPixmap deletePixmap(int size)
+void deletePicture(QPainter &p)
 {
-    QPixmap pixmap = canvas(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
     // A person's card with a red cross: "remove this payee".
     p.setPen(QPen(QColor(60, 60, 60), 1.2));
     p.setBrush(QColor(235, 240, 250));
@@ -53,16 +37,11 @@ QPixmap deletePixmap(int size)
     p.setPen(QPen(QColor(200, 20, 20), 3.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(19, 16), QPointF(28, 25));
     p.drawLine(QPointF(28, 16), QPointF(19, 25));
-    return pixmap;
 }
 
 // A bank's front with a green plus (add) or a red cross (delete).
-QPixmap bankPixmap(int size, bool add)
+void bankPicture(QPainter &p, bool add)
 {
-    QPixmap pixmap = canvas(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
     p.setPen(QPen(QColor(60, 60, 60), 1.2));
     p.setBrush(QColor(225, 220, 205));
     p.drawPolygon(QPolygonF({{2, 10}, {13, 3}, {24, 10}}));
@@ -78,26 +57,31 @@ QPixmap bankPixmap(int size, bool add)
         p.drawLine(QPointF(20, 17), QPointF(29, 26));
         p.drawLine(QPointF(29, 17), QPointF(20, 26));
     }
-    return pixmap;
 }
 
-QPixmap addBankPixmap(int size) { return bankPixmap(size, true); }
-QPixmap deleteBankPixmap(int size) { return bankPixmap(size, false); }
+void addBankPicture(QPainter &p) { bankPicture(p, true); }
+void deleteBankPicture(QPainter &p) { bankPicture(p, false); }
 
-QIcon iconFrom(QPixmap (*draw)(int))
+// Each picture is drawn on a 32-unit square, scaled to every size of the
+// icon, so it stays sharp at any device pixel ratio.
+QIcon iconFrom(void (*draw)(QPainter &))
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64})
-        icon.addPixmap(draw(size));
+    for (int size : {16, 24, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 32.0, size / 32.0);
+        draw(p);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
     return icon;
 }
 
-QPixmap windowIconPixmap(int size)
+void windowIconPicture(QPainter &p)
 {
-    QPixmap pixmap = canvas(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
     p.setPen(QPen(QColor(30, 60, 120), 1.2));
     p.setBrush(QColor(250, 245, 225));
     p.drawRoundedRect(QRectF(1.5, 7, 29, 18), 2, 2);
@@ -106,18 +90,17 @@ QPixmap windowIconPixmap(int size)
     p.drawLine(QPointF(5, 17), QPointF(27, 17));
     p.setPen(QPen(QColor(192, 0, 0), 1.4));
     p.drawLine(QPointF(5, 21), QPointF(16, 21));
-    return pixmap;
 }
 
 } // namespace
 
 namespace Pictures {
 
-QIcon printer() { return iconFrom(printerPixmap); }
-QIcon deleteEntry() { return iconFrom(deletePixmap); }
-QIcon windowIcon() { return iconFrom(windowIconPixmap); }
-QIcon addBank() { return iconFrom(addBankPixmap); }
-QIcon deleteBank() { return iconFrom(deleteBankPixmap); }
+QIcon printer() { return iconFrom(printerPicture); }
+QIcon deleteEntry() { return iconFrom(deletePicture); }
+QIcon windowIcon() { return iconFrom(windowIconPicture); }
+QIcon addBank() { return iconFrom(addBankPicture); }
+QIcon deleteBank() { return iconFrom(deleteBankPicture); }
 
 QPixmap vendorLogo(const QSize &size)
 {
