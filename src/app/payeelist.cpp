@@ -9,6 +9,7 @@
 #include "unsavednotice.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListView>
 
 PayeeList::PayeeList(QComboBox &combo, AppState &state, MessageBoxes &messages)
@@ -25,20 +26,35 @@ PayeeList::PayeeList(QComboBox &combo, AppState &state, MessageBoxes &messages)
     combo.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (auto *list = qobject_cast<QListView *>(combo.view()))
         list->setUniformItemSizes(true);
+    connect(m_model, &TextLinesModel::loaded, this, &PayeeList::ensureLoaded);
 }
 
 void PayeeList::load()
 {
-    // The lookup for auto-completion is left for the first key: sorting a
-    // long list here would only delay the window.
-    m_model->load(BeneficiaryArchive::fileName(m_state.DataFolder));
-    // Filling the list must not put a name into the field.
+    // A long archive is read on another thread, so that the window does not
+    // wait for it; the lookup for auto-completion is left for the first key.
+    m_model->startLoading(BeneficiaryArchive::fileName(m_state.DataFolder));
     m_combo.setCurrentIndex(-1);
     m_combo.clearEditText();
 }
 
+void PayeeList::ensureLoaded()
+{
+    if (!m_model->isLoading())
+        return;
+    // Taking the names in resets the list, which would empty the field or
+    // put the first name into it: what is in the field by then stays.
+    const QString text = m_combo.currentText();
+    const int cursor = m_combo.lineEdit()->cursorPosition();
+    m_model->finishLoading();
+    m_combo.setCurrentIndex(-1);
+    m_combo.setEditText(text);
+    m_combo.lineEdit()->setCursorPosition(cursor);
+}
+
 void PayeeList::prepare()
 {
+    ensureLoaded();
     if (m_prepared)
         return;
     m_prepared = true;
@@ -50,6 +66,7 @@ void PayeeList::prepare()
 
 void PayeeList::SaveBeneficiario(bool silentMode)
 {
+    ensureLoaded();
     const QString name = m_combo.currentText().trimmed();
     if (name.isEmpty()) {
         if (!silentMode) {
@@ -92,6 +109,7 @@ void PayeeList::SaveBeneficiario(bool silentMode)
 
 void PayeeList::deleteBeneficiary()
 {
+    ensureLoaded();
     const QString name = m_combo.currentText().trimmed();
     if (name.isEmpty())
         return;

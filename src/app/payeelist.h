@@ -17,11 +17,13 @@ class PayeeList : public QObject
 public:
     PayeeList(QComboBox &combo, AppState &state, MessageBoxes &messages);
 
-    /// Fills the list from the archive; the field stays empty.
+    /// Starts filling the list from the archive; the field stays empty.
     void load();
+    /// Waits until the archive is in the list; what the field holds stays.
+    void ensureLoaded();
 
-    /// Gets the list ready for its first key: the lookup is sorted on
-    /// another thread and the drop-down laid out. Once; later calls return.
+    /// Gets the list ready for its first key: the archive is taken in, the
+    /// lookup sorted on another thread and the drop-down laid out, once.
     void prepare();
 
     /// Offers the name in the field for the archive. silentMode keeps quiet

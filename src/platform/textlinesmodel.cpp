@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -31,30 +32,51 @@ TextLinesModel::TextLinesModel(QObject *parent)
 
 TextLinesModel::~TextLinesModel()
 {
+    if (m_loader.joinable())
+        m_loader.join();
     if (m_builder.joinable())
         m_builder.join();
 }
 
 void TextLinesModel::load(const QString &path)
 {
-    beginResetModel();
-    if (m_builder.joinable())
-        m_builder.join();
-    m_pending.reset();
-    m_index.reset();
-    m_bytes.clear();
-    m_starts = {0};
+    if (m_loader.joinable())
+        m_loader.join(); // an older file: its lines give way to these
+    replaceLines(readLines(path));
+}
+
+void TextLinesModel::startLoading(const QString &path)
+{
+    if (m_loader.joinable())
+        m_loader.join();
+    m_loader = std::thread([this, path] {
+        m_read = readLines(path);
+        QMetaObject::invokeMethod(this, &TextLinesModel::loaded, Qt::QueuedConnection);
+    });
+}
+
+void TextLinesModel::finishLoading()
+{
+    if (!m_loader.joinable())
+        return;
+    m_loader.join();
+    replaceLines(std::exchange(m_read, Lines()));
+}
+
+TextLinesModel::Lines TextLinesModel::readLines(const QString &path)
+{
+    Lines lines;
     QFile file(path);
     // Opening a FIFO waits for a writer, and a device may never end: only a
     // regular file is data. Offsets are 32-bit: a larger file is no archive.
     if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) && !file.isSequential()
         && file.size() < qint64(std::numeric_limits<quint32>::max()))
-        m_bytes = file.readAll();
+        lines.bytes = file.readAll();
     // The lines worth keeping are packed to the front of the same buffer,
     // without their line ends, so the file is never held twice.
-    char *data = m_bytes.data();
-    const char *const end = data + m_bytes.size();
-    m_starts.reserve(std::count(m_bytes.cbegin(), m_bytes.cend(), '\n') + 2);
+    char *data = lines.bytes.data();
+    const char *const end = data + lines.bytes.size();
+    lines.starts.reserve(std::count(lines.bytes.cbegin(), lines.bytes.cend(), '\n') + 2);
     qsizetype kept = 0;
     const char *lf = data - 1;
     for (const char *p = data; p < end;) {
@@ -73,13 +95,25 @@ void TextLinesModel::load(const QString &path)
         if (c < lineEnd) {
             std::memmove(data + kept, p, size_t(lineEnd - p));
             kept += lineEnd - p;
-            m_starts.append(quint32(kept));
+            lines.starts.append(quint32(kept));
         }
         p = lineEnd + (lineEnd + 1 < end && lineEnd[0] == '\r' && lineEnd[1] == '\n' ? 2 : 1);
     }
-    m_bytes.truncate(kept);
-    m_bytes.squeeze();
-    m_starts.squeeze();
+    lines.bytes.truncate(kept);
+    lines.bytes.squeeze();
+    lines.starts.squeeze();
+    return lines;
+}
+
+void TextLinesModel::replaceLines(Lines lines)
+{
+    beginResetModel();
+    if (m_builder.joinable())
+        m_builder.join();
+    m_pending.reset();
+    m_index.reset();
+    m_bytes = std::move(lines.bytes);
+    m_starts = std::move(lines.starts);
     endResetModel();
 }
 

@@ -26,6 +26,13 @@ public:
     /// blanks, in file order, each kept as it is. A missing or unreadable
     /// file gives an empty list.
     void load(const QString &path);
+    /// The same, with the file read on another thread: the list stays as it
+    /// is until finishLoading() takes the lines in, which loaded() invites.
+    void startLoading(const QString &path);
+    /// True from startLoading() until its lines are taken in.
+    bool isLoading() const { return m_loader.joinable(); }
+    /// Waits for the file startLoading() reads and takes its lines in.
+    void finishLoading();
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -49,7 +56,18 @@ public:
     /// Waits until the sorting is done and in use.
     void waitForLookup();
 
+Q_SIGNALS:
+    /// The file startLoading() reads is read; sent in the model's thread.
+    void loaded();
+
 private:
+    struct Lines
+    {
+        QByteArray bytes;
+        QList<quint32> starts{0};
+    };
+    static Lines readLines(const QString &path);
+    void replaceLines(Lines lines);
     void adoptFinishedIndex(bool wait);
     void listChanged();
 
@@ -64,5 +82,7 @@ private:
     std::unique_ptr<FoldedPrefixIndex> m_index;
     std::shared_ptr<PendingIndex> m_pending;
     std::thread m_builder;
+    std::thread m_loader;
+    Lines m_read; // written by m_loader only, read once it is joined
     bool m_pendingStale = false; // the list changed while m_pending was being built
 };

@@ -5,6 +5,7 @@
 #include "fakemessageboxes.h"
 #include "filebytes.h"
 #include "frminput.h"
+#include "payeelist.h"
 #include "recordingprintdevice.h"
 
 #include <QComboBox>
@@ -34,6 +35,7 @@ struct WindowFixture
     QByteArray bytes(const char *name) const { return bytesIn(path(name)); }
     QStringList payees() const
     {
+        window.BENEFICIARIO->findChild<PayeeList *>()->ensureLoaded();
         QStringList list;
         for (int i = 0; i < window.BENEFICIARIO->count(); ++i)
             list.append(window.BENEFICIARIO->itemText(i));

@@ -2,6 +2,7 @@
 #include "textlinesmodel.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -64,6 +65,15 @@ void TestTextLinesModel::load()
 {
     QFETCH(QByteArray, bytes);
     QTEST(rowsOf(*loaded(bytes)), "rows");
+    // Read on another thread, the same lines; the list keeps its old ones
+    // until they are taken in.
+    TextLinesModel later;
+    later.append(QStringLiteral("OLD"));
+    later.startLoading(m_dir.filePath(QStringLiteral("list.ini")));
+    QVERIFY(QSignalSpy(&later, &TextLinesModel::loaded).wait());
+    QCOMPARE(rowsOf(later), QStringList{"OLD"});
+    later.finishLoading();
+    QTEST(rowsOf(later), "rows");
 }
 
 // The 8-bit bytes go back unchanged; only a control character, which the
