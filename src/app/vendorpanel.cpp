@@ -6,6 +6,7 @@
 #include "vendor.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace {
 
@@ -24,7 +25,6 @@ VendorPanel::VendorPanel(UrlOpener &urls, const QRect &geometry, QWidget *parent
 {
     setObjectName(QStringLiteral("brLOGO"));
     setGeometry(geometry);
-    setPixmap(Pictures::vendorLogo(size()));
 
     brRecapiti = new QLabel(this);
     brRecapiti->setObjectName(QStringLiteral("brRecapiti"));
@@ -63,6 +63,15 @@ void VendorPanel::highlightLink(bool over)
     font.setUnderline(over);
     if (font != brURL->font())
         brURL->setFont(font);
+}
+
+void VendorPanel::paintEvent(QPaintEvent *)
+{
+    // Drawn at the first paint, not while the window is being built: its
+    // lettering needs two more fonts, which would only delay the window.
+    if (m_logo.isNull())
+        m_logo = Pictures::vendorLogo(size());
+    QPainter(this).drawPixmap(0, 0, m_logo);
 }
 
 bool VendorPanel::eventFilter(QObject *watched, QEvent *event)

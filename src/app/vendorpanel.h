@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPixmap>
 
 class UrlOpener;
 
@@ -20,9 +21,11 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void highlightLink(bool over);
 
     UrlOpener &m_urls;
+    QPixmap m_logo;
 };
