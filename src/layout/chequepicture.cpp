@@ -1,5 +1,7 @@
 #include "chequepicture.h"
 
+#include "pdfpage.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -7,7 +9,6 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QPdfDocument>
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -82,31 +83,34 @@ void assumeResolution(QImage &picture)
 
 std::optional<QImage> readPdf(const QString &file, QString *error)
 {
-    QPdfDocument document;
-    if (document.load(file) != QPdfDocument::Error::None) {
+    // Drawn at the resolution a scan would have, so the page keeps its
+    // paper size and its small print stays legible.
+    const PdfPage::Page page = PdfPage::draw(file, AssumedDpi);
+    switch (page.result) {
+    case PdfPage::Result::Drawn:
+        break;
+    case PdfPage::Result::Unreadable:
         *error = QStringLiteral("Il PDF ") + shown(file)
             + QStringLiteral(" non può essere aperto: è danneggiato o protetto da una password.");
         return std::nullopt;
-    }
-    if (document.pageCount() != 1) {
-        *error = QStringLiteral("Il PDF ") + shown(file) + QStringLiteral(" ha ") + QString::number(document.pageCount())
+    case PdfPage::Result::NotOnePage:
+        *error = QStringLiteral("Il PDF ") + shown(file) + QStringLiteral(" ha ") + QString::number(page.pageCount)
             + QStringLiteral(" pagine: serve un PDF di una sola pagina, con l'assegno.");
         return std::nullopt;
-    }
-    // Drawn at the resolution a scan would have, so the page keeps its
-    // paper size and its small print stays legible.
-    const QSizeF points = document.pagePointSize(0);
-    const QSize pixels = (points * AssumedDpi / 72.0).toSize();
-    const QImage page = pixels.isEmpty() ? QImage() : document.render(0, pixels);
-    if (page.isNull()) {
+    case PdfPage::Result::NotDrawable:
         *error = QStringLiteral("La pagina del PDF ") + shown(file)
             + QStringLiteral(" non può essere disegnata: è vuota o troppo grande.");
         return std::nullopt;
+    case PdfPage::Result::NoModule:
+        *error = QStringLiteral("Il PDF ") + shown(file)
+            + QStringLiteral(" non può essere letto: manca la parte del programma che legge i PDF "
+                             "(libquendra_pdfpage). Occorre reinstallare Quendra.");
+        return std::nullopt;
     }
     // A page without a background is paper, not a hole in the window.
-    QImage picture(page.size(), QImage::Format_RGB32);
+    QImage picture(page.image.size(), QImage::Format_RGB32);
     picture.fill(Qt::white);
-    QPainter(&picture).drawImage(0, 0, page);
+    QPainter(&picture).drawImage(0, 0, page.image);
     assumeResolution(picture);
     return picture;
 }

@@ -39,7 +39,7 @@ version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackCon
 deb=$tmp/pkg/quendra_${version}_$(dpkg --print-architecture).deb
 [[ -f $deb ]] || e2e_fail "no $(basename "$deb"); cpack made: $(cd "$tmp/pkg" && echo *.deb)"
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in fonts-liberation qt6-translations-l10n libqt6widgets6 libc6; do
+for d in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6pdf6 libc6; do
     [[ ,$depends, =~ [,\ ]$d[,\ ] ]] || e2e_fail "the package does not depend on $d: $depends"
 done
 lintian --fail-on error "$deb" >"$tmp/lintian.log" 2>&1 \
@@ -61,6 +61,8 @@ appstreamcli validate --no-net /usr/share/metainfo/$app_id.metainfo.xml >"$tmp/a
 for f in scalable/apps/$app_id.svg 256x256/apps/$app_id.png; do
     [[ -s /usr/share/icons/hicolor/$f ]] || e2e_fail "no icon /usr/share/icons/hicolor/$f"
 done
+# PDF pictures are drawn by a module the program looks for in its library folder.
+grep -q "^f /usr/lib/.*/quendra/libquendra_pdfpage.so$" "$tmp/files" || e2e_fail "no PDF module installed"
 e2e_log "installed: $(grep -c '^f' "$tmp/files") files; desktop entry and AppStream data valid"
 
 # --- start the installed program ------------------------------------------------

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+/// The only page of a PDF as a picture. The PDF library, and the network
+/// library it brings along, would cost every start of the program a few
+/// milliseconds to load, for a picture opened once in a while: they sit
+/// in a module of their own, loaded the first time a PDF is drawn.
+namespace PdfPage {
+
+enum class Result { Drawn, Unreadable, NotOnePage, NotDrawable, NoModule };
+
+struct Page
+{
+    Result result = Result::NoModule;
+    int pageCount = 0;
+    QImage image; // Drawn: the page at the resolution asked for
+};
+
+/// Draws the page of \a file at \a dpi, if it has exactly one.
+Page draw(const QString &file, int dpi);
+
+} // namespace PdfPage
+
+/// The module's one entry point.
+extern "C" typedef void QuendraDrawPdfPage(const QString &file, int dpi, PdfPage::Page *page);
