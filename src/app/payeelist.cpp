@@ -11,6 +11,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QTimer>
+
+#include <utility>
 
 PayeeList::PayeeList(QComboBox &combo, AppState &state, MessageBoxes &messages)
     : QObject(&combo)
@@ -31,15 +34,25 @@ PayeeList::PayeeList(QComboBox &combo, AppState &state, MessageBoxes &messages)
 
 void PayeeList::load()
 {
-    // A long archive is read on another thread, so that the window does not
-    // wait for it; the lookup for auto-completion is left for the first key.
-    m_model->startLoading(BeneficiaryArchive::fileName(m_state.DataFolder));
+    // A long archive is read on another thread once the window is on its
+    // way, so that neither waits for the other; the lookup for
+    // auto-completion is left for the first key.
+    m_readPending = true;
+    QTimer::singleShot(0, this, &PayeeList::startReading);
     m_combo.setCurrentIndex(-1);
     m_combo.clearEditText();
 }
 
+void PayeeList::startReading()
+{
+    if (!std::exchange(m_readPending, false))
+        return;
+    m_model->startLoading(BeneficiaryArchive::fileName(m_state.DataFolder));
+}
+
 void PayeeList::ensureLoaded()
 {
+    startReading();
     if (!m_model->isLoading())
         return;
     // Taking the names in resets the list, which would empty the field or

@@ -35,9 +35,12 @@ public:
     void deleteBeneficiary();
 
 private:
+    void startReading();
+
     QComboBox &m_combo;
     AppState &m_state;
     MessageBoxes &m_messages;
     TextLinesModel *m_model;
+    bool m_readPending = false;
     bool m_prepared = false;
 };
