@@ -13,27 +13,9 @@ class tst_ChequePrint : public QObject
     Q_OBJECT
 
 private slots:
-    void digits_data();
-    void digits();
     void amountArea_data();
     void amountArea();
 };
-
-void tst_ChequePrint::digits_data()
-{
-    QTest::addColumn<QString>("actual");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("SpaceDigits 1500") << SpaceDigits("1500") << "1 5 0 0";
-    QTest::newRow("SpaceDigits empty") << SpaceDigits("") << "";
-    QTest::newRow("DecimalDigits 12,345 cut") << DecimalDigits(Currency::fromTenThousandths(123450)) << "34";
-}
-
-void tst_ChequePrint::digits()
-{
-    QFETCH(QString, actual);
-    QTEST(actual, "expected");
-}
 
 void tst_ChequePrint::amountArea_data()
 {
