@@ -3,7 +3,6 @@
 
 #include <QAbstractItemView>
 #include <QClipboard>
-#include <QDirIterator>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -15,26 +14,9 @@ using Request = MessageBoxes::Request;
 
 namespace {
 
-QStringList filesUnder(const QString &root)
-{
-    QStringList all;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        all.append(QDir(root).relativeFilePath(it.next()));
-    all.sort();
-    return all;
-}
-
 bool isYellow(QWidget *w)
 {
     return w->palette().color(QPalette::Base) == QColor(255, 255, 0);
-}
-
-void setModified(const QString &path, const QDateTime &time)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadWrite));
-    QVERIFY(f.setFileTime(time, QFileDevice::FileModificationTime));
 }
 
 // The field that has the keyboard: a combo box's edit field and open list
@@ -79,311 +61,264 @@ class TestFrmInput : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void controlGeometry_data();
-    void controlGeometry();
-    void secondStartWritesNothing();
-    void startSelectsBankUsedLast_data();
-    void startSelectsBankUsedLast();
-    void closeBoxOfBankListBringsWindowBack();
-    void enterWalksFieldsWithHighlight();
-    void tabOrder();
-    void amountTypedWithWords();
-    void amountKeys_data();
-    void amountKeys();
-    void waysIn_data();
-    void waysIn();
-    void listOpenKeys_data();
-    void listOpenKeys();
+    void controlGeometry_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("pixels");
+        // Twips of the design divided by 15 twips per pixel, rounded, worked out by hand.
+        QTest::newRow("LUOGO") << "LUOGO" << QRect(81, 6, 148, 24);
+        QTest::newRow("BENEFICIARIO") << "BENEFICIARIO" << QRect(81, 66, 325, 24);
+        QTest::newRow("Label5") << "Label5" << QRect(375, 99, 28, 19);
+        QTest::newRow("brRecapiti in brLOGO") << "brRecapiti" << QRect(240, 12, 133, 27);
+        QTest::newRow("TxtSpot in Frame1") << "TxtSpot" << QRect(3, 18, 487, 17);
+        QTest::newRow("the window's client area") << "FrmInput" << QRect(0, 0, 506, 240);
+    }
+
+    void controlGeometry()
+    {
+        QFETCH(QString, name);
+        WindowFixture w;
+        QWidget *control = name == QLatin1String("FrmInput") ? &w.window : w.window.findChild<QWidget *>(name);
+        QVERIFY(control);
+        QTEST(QRect(control == &w.window ? QPoint() : control->pos(), control->size()), "pixels");
+        QCOMPARE(control->minimumSize() == control->maximumSize(), control == &w.window);
+    }
+
+    void secondStartWritesNothing()
+    {
+        const QByteArray layout = "Castelrovo\r\n 2,5 \r\n 12 \r\n 300 \r\n 1400 \r\n 270 \r\n 4230 \r\n 270 \r\n"
+                                  " 6015 \r\n 270 \r\n 8070 \r\n 1740 \r\n 2100 \r\n 2235 \r\n 2250 \r\n 0 \r\n"
+                                  "000123\r\n 2700 \r\n 2250 \r\n";
+        WindowFixture w(WindowFixture::Files{{"Quendra.ini", layout},
+                         {"Beneficiari.ini", "ROSSI MARIO\r\n\r\n   \r\n BIANCHI LUCA\r\nCitt\xe0 di Castelrovo\nVERDI"}});
+        QVERIFY(w.window.load());
+
+        QCOMPARE(w.bytes("Quendra.ini"), layout);
+        QCOMPARE(QDir(w.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 (QStringList{"Beneficiari.ini", "Quendra.ini"}));
+        // The layout is read, but the remembered place does not fill the field
+        // and the account number follows the bank selection, not the file.
+        QCOMPARE(w.state.layout.SXmargin, 2.5f);
+        QVERIFY(w.window.LUOGO->text().isEmpty());
+        QVERIFY(w.window.NumCC->text().isEmpty());
+        // Blank lines are skipped, a leading blank is kept, the field stays empty.
+        QCOMPARE(w.payees(), (QStringList{"ROSSI MARIO", " BIANCHI LUCA", "Città di Castelrovo", "VERDI"}));
+        QVERIFY(w.window.BENEFICIARIO->currentText().isEmpty());
+    }
+
+    void startSelectsBankUsedLast_data()
+    {
+        QTest::addColumn<QByteArray>("archive");
+        QTest::addColumn<QStringList>("written"); // layout files, oldest first, a minute apart
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("account");
+        const QByteArray two = "Beta" + QByteArray(100, ' ') + "2|222\r\nAlfa" + QByteArray(100, ' ') + "1|111\r\n";
+        QTest::newRow("default file last: the first bank") << two << QStringList{"Quendra1.ini", "Quendra.ini"} << 2 << "222";
+        QTest::newRow("empty archive: no bank") << QByteArray() << QStringList{"Quendra1.ini"} << 0 << "";
+    }
+
+    void startSelectsBankUsedLast()
+    {
+        QFETCH(QByteArray, archive);
+        QFETCH(QStringList, written);
+        WindowFixture w(WindowFixture::Files{{"Banche.ini", archive}});
+        QDateTime time(QDate(2026, 1, 2), QTime(10, 0));
+        for (const QString &name : written) {
+            w.write(qPrintable(name), DefaultLayoutBytes);
+            QFile file(w.path(qPrintable(name)));
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime));
+            time = time.addSecs(60);
+        }
+        QVERIFY(w.window.load());
+        QTEST(w.state.IDbanca, "id");
+        QTEST(w.window.NumCC->text(), "account");
+        QCOMPARE(w.window.BANCA->count(), archive.isEmpty() ? 0 : 2);
+    }
+
+    // The bank list window shows the main window again only through its own
+    // buttons; closed any other way, the main window must still come back.
+    void closeBoxOfBankListBringsWindowBack()
+    {
+        WindowFixture w;
+        QVERIFY(w.show());
+        bool hidden = false;
+        QTimer::singleShot(50, &w.window, [&] {
+            hidden = !w.window.isVisible();
+            w.write("Banche.ini", "Alfa" + QByteArray(100, ' ') + "4|44\r\n");
+            QApplication::activeModalWidget()->close();
+        });
+        QTest::mouseClick(w.window.Calibrazione, Qt::LeftButton);
+        QVERIFY(hidden);
+        QVERIFY(w.window.isVisible());
+        // The archive the list window wrote on closing is empty: BANCA follows it.
+        QCOMPARE(w.window.BANCA->count(), 0);
+    }
+
+    void enterWalksFieldsWithHighlight()
+    {
+        WindowFixture w;
+        QVERIFY(w.show());
+        FrmInput &f = w.window;
+        QTRY_COMPARE(QApplication::focusWidget(), f.LUOGO);
+        QVERIFY(isYellow(f.LUOGO));
+        const QList<QPair<QLineEdit *, Qt::KeyboardModifiers>> walk = {
+            {f.LUOGO, Qt::NoModifier}, {f.GGMMAAAA, Qt::ShiftModifier}, {f.IMPORTO, Qt::ControlModifier}};
+        for (int i = 0; i < walk.size(); ++i) {
+            QTest::keyClicks(walk[i].first, QStringLiteral("12"));
+            QTest::keyClick(walk[i].first, i == 1 ? Qt::Key_Enter : Qt::Key_Return, walk[i].second);
+            QWidget *next = i + 1 < walk.size() ? static_cast<QWidget *>(walk[i + 1].first) : f.BENEFICIARIO;
+            QVERIFY(next->isAncestorOf(QApplication::focusWidget()) || next == QApplication::focusWidget());
+            QVERIFY(isYellow(next));
+            QVERIFY(!isYellow(walk[i].first));
+            QCOMPARE(walk[i].first->text(), QStringLiteral("12"));
+        }
+        // A button taking the focus leaves no field highlighted.
+        f.StampaAssegno->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), f.StampaAssegno);
+        for (QWidget *field : std::initializer_list<QWidget *>{f.LUOGO, f.GGMMAAAA, f.IMPORTO, f.IMPORTO_ABC,
+                                                               f.BENEFICIARIO, f.BANCA, f.NumCC})
+            QVERIFY2(!isYellow(field), qPrintable(field->objectName()));
+        f.BANCA->setFocus();
+        QTRY_COMPARE(f.BANCA->palette().color(QPalette::Button), QColor(255, 255, 0));
+    }
+
+    void tabOrder()
+    {
+        WindowFixture w;
+        QVERIFY(w.show());
+        QTRY_COMPARE(QApplication::focusWidget(), w.window.LUOGO);
+        const QStringList expected = {"GGMMAAAA", "IMPORTO", "IMPORTO_ABC", "BENEFICIARIO", "BANCA",
+                                      "NumCC", "StampaAssegno", "Calibrazione", "AddBEN", "DelBEN", "LUOGO"};
+        for (const QString &name : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *focus = QApplication::focusWidget();
+            QCOMPARE(focus->parentWidget() == w.window.BENEFICIARIO ? "BENEFICIARIO" : focus->objectName(), name);
+        }
+    }
+
+    void amountTypedWithWords()
+    {
+        WindowFixture w;
+        QVERIFY(w.show());
+        QLineEdit *amount = w.window.IMPORTO;
+        amount->setFocus();
+        QSignalSpy rewrites(w.window.IMPORTO_ABC, &QLineEdit::textChanged);
+        const QList<QPair<char, QString>> steps = {
+            {'1', "UNO / 00"}, {'2', "DODICI / 00"}, {'.', "DODICI / 00"}, {'5', "DODICI / 50"}, {'0', "DODICI / 50"}};
+        for (const auto &[key, words] : steps) {
+            const auto before = rewrites.count();
+            QTest::keyClick(amount, key);
+            QCOMPARE(w.window.IMPORTO_ABC->text(), words);
+            QVERIFY2(rewrites.count() > before, "the words are rewritten at every keystroke");
+        }
+        QCOMPARE(amount->text(), QStringLiteral("12,50"));
+        QTest::keyClick(amount, Qt::Key_Home);
+        QTest::keyClick(amount, Qt::Key_Delete);
+        QCOMPARE(w.window.IMPORTO_ABC->text(), QStringLiteral("DUE / 50"));
+        // Past what an amount can hold the field still takes digits, but no words.
+        amount->setText(QStringLiteral("9999999999999999"));
+        QTest::keyClick(amount, Qt::Key_9);
+        QCOMPARE(amount->text(), QStringLiteral("99999999999999999"));
+        QVERIFY(w.window.IMPORTO_ABC->text().isEmpty());
+        amount->selectAll();
+        QTest::keyClick(amount, Qt::Key_Backspace);
+        QVERIFY(w.window.IMPORTO_ABC->text().isEmpty());
+    }
+
+    void waysIn_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("start"); // | marks the caret
+        QTest::addColumn<QString>("incoming");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("LUOGO: what the layout file cannot hold") << "LUOGO" << "Ctrl+V" << "" << "Zürich ☃" << "Zürich ";
+        QTest::newRow("NumCC: dropped line break") << "NumCC" << "drop" << "" << "0001\r\n2345" << "0001 2345";
+        QTest::newRow("GGMMAAAA: paper holds any character") << "GGMMAAAA" << "menu" << "" << "5 ☃ 2026\n" << "5 ☃ 2026 ";
+        QTest::newRow("BENEFICIARIO: one line from the menu") << "BENEFICIARIO" << "menu" << "" << "ROSSI\r\nMARIO"
+                                                              << "ROSSI MARIO";
+        QTest::newRow("IMPORTO: the menu keeps what typing would") << "IMPORTO" << "menu" << "" << "12.50 EUR" << "12,50";
+        QTest::newRow("IMPORTO: the comma already there stays") << "IMPORTO" << "menu" << "|12,5" << "3,4" << "3412,5";
+        QTest::newRow("IMPORTO: the paste shortcut is refused") << "IMPORTO" << "Ctrl+V" << "12" << "999" << "12";
+    }
+
+    void waysIn()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, way);
+        QFETCH(QString, start);
+        QFETCH(QString, incoming);
+        WindowFixture w;
+        QVERIFY(w.show());
+        QWidget *control = w.window.findChild<QWidget *>(field);
+        auto *edit = qobject_cast<QComboBox *>(control) ? static_cast<QComboBox *>(control)->lineEdit()
+                                                         : qobject_cast<QLineEdit *>(control);
+        control->setFocus();
+        edit->setText(QString(start).remove(QLatin1Char('|')));
+        const qsizetype caret = start.indexOf(QLatin1Char('|'));
+        edit->setCursorPosition(int(caret < 0 ? edit->text().size() : caret));
+        QGuiApplication::clipboard()->setText(incoming);
+        if (way == QLatin1String("Ctrl+V"))
+            KeyScript::send(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        else if (way == QLatin1String("menu"))
+            pasteFromMenu(edit);
+        else
+            drop(edit, incoming);
+        QTEST(edit->text(), "after");
+    }
+
+    void listOpenKeys_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("listOpen");
+        const QString payee = QStringLiteral("BENEFICIARIO");
+        QTest::newRow("Tab closes the list, goes on") << payee << "r⇥" << "ROSSI MARIO" << "" << "BANCA" << false;
+        QTest::newRow("Shift+Tab closes the list, goes back") << payee << "r⇤" << "ROSSI MARIO" << "" << "IMPORTO_ABC" << false;
+        QTest::newRow("Down then Enter takes the highlighted row") << payee << "r↓⏎" << "ROSSINI LUCA" << "" << payee << false;
+        QTest::newRow("Up shows the row it reaches") << payee << "r↓↓↑" << "ROSSINI LUCA" << "" << payee << true;
+        QTest::newRow("Escape keeps the text whole") << payee << "ros⎋" << "ROSSI MARIO" << "" << payee << false;
+        QTest::newRow("Alt+letter, list open, types nothing") << payee << "r⌥b" << "ROSSI MARIO" << "OSSI MARIO" << payee << true;
+        QTest::newRow("Alt+letter, list closed, types nothing") << payee << "⌥b" << "" << "" << payee << false;
+        QTest::newRow("Alt+letter in a text box types nothing") << "LUOGO" << "r⌥b" << "r" << "" << "LUOGO" << false;
+        QTest::newRow("typing in BANCA's open list picks nothing") << "BANCA" << "⌥↓c⏎" << "Banca Alfa / 111" << ""
+                                                                   << "BANCA" << false;
+        QTest::newRow("typing in BANCA picks nothing") << "BANCA" << "c" << "Banca Alfa / 111" << "" << "BANCA" << false;
+        QTest::newRow("arrows in BANCA's open list choose") << "BANCA" << "⌥↓↓⏎" << "Banca Beta / 222" << "" << "BANCA"
+                                                            << false;
+    }
+
+    void listOpenKeys()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, script);
+        QFETCH(QString, text);
+        QFETCH(QString, selected);
+        WindowFixture w(WindowFixture::Files{{"Beneficiari.ini", "ROSSI MARIO\r\nROSSINI LUCA\r\nBIANCHI LUCA\r\n"}});
+        QVERIFY(w.show());
+        w.window.BANCA->addItem(QStringLiteral("Banca Alfa / 111"), 1);
+        w.window.BANCA->addItem(QStringLiteral("Banca Beta / 222"), 2);
+        w.window.BANCA->addItem(QStringLiteral("Credito Gamma / 333"), 3);
+        QWidget *control = w.window.findChild<QWidget *>(field);
+        control->setFocus();
+        QTRY_VERIFY(control->hasFocus() || control->isAncestorOf(QApplication::focusWidget()));
+        KeyScript::play(script);
+
+        auto *combo = qobject_cast<QComboBox *>(control);
+        auto *edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(control);
+        QCOMPARE(combo ? combo->currentText() : edit->text(), text);
+        QTEST(fieldName(QApplication::focusWidget()), "focus");
+        QTEST(combo && combo->view()->isVisible(), "listOpen");
+        if (edit) {
+            QCOMPARE(edit->selectedText(), selected);
+            if (selected.isEmpty())
+                QCOMPARE(edit->cursorPosition(), text.size());
+        }
+    }
 };
-
-void TestFrmInput::controlGeometry_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("pixels");
-    // Twips of the design divided by 15 twips per pixel, rounded, worked out by hand.
-    QTest::newRow("LUOGO") << "LUOGO" << QRect(81, 6, 148, 24);
-    QTest::newRow("BENEFICIARIO") << "BENEFICIARIO" << QRect(81, 66, 325, 24);
-    QTest::newRow("Label5") << "Label5" << QRect(375, 99, 28, 19);
-    QTest::newRow("brRecapiti in brLOGO") << "brRecapiti" << QRect(240, 12, 133, 27);
-    QTest::newRow("TxtSpot in Frame1") << "TxtSpot" << QRect(3, 18, 487, 17);
-    QTest::newRow("the window's client area") << "FrmInput" << QRect(0, 0, 506, 240);
-}
-
-void TestFrmInput::controlGeometry()
-{
-    QFETCH(QString, name);
-    WindowFixture w;
-    QWidget *control = name == QLatin1String("FrmInput") ? &w.window : w.window.findChild<QWidget *>(name);
-    QVERIFY(control);
-    QTEST(QRect(control == &w.window ? QPoint() : control->pos(), control->size()), "pixels");
-    QCOMPARE(control->minimumSize() == control->maximumSize(), control == &w.window);
-}
-
-void TestFrmInput::secondStartWritesNothing()
-{
-    const QByteArray layout = "Castelrovo\r\n 2,5 \r\n 12 \r\n 300 \r\n 1400 \r\n 270 \r\n 4230 \r\n 270 \r\n"
-                              " 6015 \r\n 270 \r\n 8070 \r\n 1740 \r\n 2100 \r\n 2235 \r\n 2250 \r\n 0 \r\n"
-                              "000123\r\n 2700 \r\n 2250 \r\n";
-    WindowFixture w(WindowFixture::Files{{"Quendra.ini", layout},
-                     {"Beneficiari.ini", "ROSSI MARIO\r\n\r\n   \r\n BIANCHI LUCA\r\nCitt\xe0 di Castelrovo\nVERDI"}});
-    QVERIFY(w.window.load());
-
-    QCOMPARE(w.bytes("Quendra.ini"), layout);
-    QCOMPARE(filesUnder(w.folder()), (QStringList{"Beneficiari.ini", "Quendra.ini"}));
-    // The layout is read, but the remembered place does not fill the field
-    // and the account number follows the bank selection, not the file.
-    QCOMPARE(w.state.layout.SXmargin, 2.5f);
-    QVERIFY(w.window.LUOGO->text().isEmpty());
-    QVERIFY(w.window.NumCC->text().isEmpty());
-    // Blank lines are skipped, a leading blank is kept, the field stays empty.
-    QCOMPARE(w.payees(), (QStringList{"ROSSI MARIO", " BIANCHI LUCA", "Città di Castelrovo", "VERDI"}));
-    QVERIFY(w.window.BENEFICIARIO->currentText().isEmpty());
-}
-
-void TestFrmInput::startSelectsBankUsedLast_data()
-{
-    QTest::addColumn<QByteArray>("archive");
-    QTest::addColumn<QStringList>("written"); // layout files, oldest first, a minute apart
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("account");
-    const QByteArray two = "Beta" + QByteArray(100, ' ') + "2|222\r\nAlfa" + QByteArray(100, ' ') + "1|111\r\n";
-    QTest::newRow("default file last: the first bank") << two << QStringList{"Quendra1.ini", "Quendra.ini"} << 2 << "222";
-    QTest::newRow("a deleted bank last: the first bank") << two << QStringList{"Quendra1.ini", "Quendra5.ini"} << 2
-                                                         << "222";
-    QTest::newRow("empty archive: no bank") << QByteArray() << QStringList{"Quendra1.ini"} << 0 << "";
-}
-
-void TestFrmInput::startSelectsBankUsedLast()
-{
-    QFETCH(QByteArray, archive);
-    QFETCH(QStringList, written);
-    WindowFixture w(WindowFixture::Files{{"Banche.ini", archive}});
-    QDateTime time(QDate(2026, 1, 2), QTime(10, 0));
-    for (const QString &name : written) {
-        w.write(qPrintable(name), DefaultLayoutBytes);
-        setModified(w.path(qPrintable(name)), time);
-        time = time.addSecs(60);
-    }
-    QVERIFY(w.window.load());
-    QTEST(w.state.IDbanca, "id");
-    QTEST(w.window.NumCC->text(), "account");
-    QCOMPARE(w.window.BANCA->count(), archive.isEmpty() ? 0 : 2);
-}
-
-// The bank list window shows the main window again only through its own
-// buttons; closed any other way, the main window must still come back.
-void TestFrmInput::closeBoxOfBankListBringsWindowBack()
-{
-    WindowFixture w;
-    QVERIFY(w.show());
-    bool hidden = false;
-    QTimer::singleShot(50, &w.window, [&] {
-        hidden = !w.window.isVisible();
-        w.write("Banche.ini", "Alfa" + QByteArray(100, ' ') + "4|44\r\n");
-        QApplication::activeModalWidget()->close();
-    });
-    QTest::mouseClick(w.window.Calibrazione, Qt::LeftButton);
-    QVERIFY(hidden);
-    QVERIFY(w.window.isVisible());
-    // The archive the list window wrote on closing is empty: BANCA follows it.
-    QCOMPARE(w.window.BANCA->count(), 0);
-}
-
-void TestFrmInput::enterWalksFieldsWithHighlight()
-{
-    WindowFixture w;
-    QVERIFY(w.show());
-    FrmInput &f = w.window;
-    QTRY_COMPARE(QApplication::focusWidget(), f.LUOGO);
-    QVERIFY(isYellow(f.LUOGO));
-    const QList<QPair<QLineEdit *, Qt::KeyboardModifiers>> walk = {
-        {f.LUOGO, Qt::NoModifier}, {f.GGMMAAAA, Qt::ShiftModifier}, {f.IMPORTO, Qt::ControlModifier}};
-    for (int i = 0; i < walk.size(); ++i) {
-        QTest::keyClicks(walk[i].first, QStringLiteral("12"));
-        QTest::keyClick(walk[i].first, i == 1 ? Qt::Key_Enter : Qt::Key_Return, walk[i].second);
-        QWidget *next = i + 1 < walk.size() ? static_cast<QWidget *>(walk[i + 1].first) : f.BENEFICIARIO;
-        QVERIFY(next->isAncestorOf(QApplication::focusWidget()) || next == QApplication::focusWidget());
-        QVERIFY(isYellow(next));
-        QVERIFY(!isYellow(walk[i].first));
-        QCOMPARE(walk[i].first->text(), QStringLiteral("12"));
-    }
-    // A button taking the focus leaves no field highlighted.
-    f.StampaAssegno->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), f.StampaAssegno);
-    for (QWidget *field : std::initializer_list<QWidget *>{f.LUOGO, f.GGMMAAAA, f.IMPORTO, f.IMPORTO_ABC,
-                                                           f.BENEFICIARIO, f.BANCA, f.NumCC})
-        QVERIFY2(!isYellow(field), qPrintable(field->objectName()));
-    f.BANCA->setFocus();
-    QTRY_COMPARE(f.BANCA->palette().color(QPalette::Button), QColor(255, 255, 0));
-}
-
-void TestFrmInput::tabOrder()
-{
-    WindowFixture w;
-    QVERIFY(w.show());
-    QTRY_COMPARE(QApplication::focusWidget(), w.window.LUOGO);
-    const QStringList expected = {"GGMMAAAA", "IMPORTO", "IMPORTO_ABC", "BENEFICIARIO", "BANCA",
-                                  "NumCC", "StampaAssegno", "Calibrazione", "AddBEN", "DelBEN", "LUOGO"};
-    for (const QString &name : expected) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QWidget *focus = QApplication::focusWidget();
-        QCOMPARE(focus->parentWidget() == w.window.BENEFICIARIO ? "BENEFICIARIO" : focus->objectName(), name);
-    }
-}
-
-void TestFrmInput::amountTypedWithWords()
-{
-    WindowFixture w;
-    QVERIFY(w.show());
-    QLineEdit *amount = w.window.IMPORTO;
-    amount->setFocus();
-    QSignalSpy rewrites(w.window.IMPORTO_ABC, &QLineEdit::textChanged);
-    const QList<QPair<char, QString>> steps = {
-        {'1', "UNO / 00"}, {'2', "DODICI / 00"}, {'.', "DODICI / 00"}, {'5', "DODICI / 50"}, {'0', "DODICI / 50"}};
-    for (const auto &[key, words] : steps) {
-        const auto before = rewrites.count();
-        QTest::keyClick(amount, key);
-        QCOMPARE(w.window.IMPORTO_ABC->text(), words);
-        QVERIFY2(rewrites.count() > before, "the words are rewritten at every keystroke");
-    }
-    QCOMPARE(amount->text(), QStringLiteral("12,50"));
-    QTest::keyClick(amount, Qt::Key_Home);
-    QTest::keyClick(amount, Qt::Key_Delete);
-    QCOMPARE(w.window.IMPORTO_ABC->text(), QStringLiteral("DUE / 50"));
-    amount->selectAll();
-    QTest::keyClick(amount, Qt::Key_Backspace);
-    QVERIFY(w.window.IMPORTO_ABC->text().isEmpty());
-}
-
-void TestFrmInput::amountKeys_data()
-{
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<QString>("words");
-    const int none = Qt::NoModifier;
-    QTest::newRow("second comma refused") << "12,5" << int(Qt::Key_Comma) << none << "12,5" << "DODICI / 50";
-    QTest::newRow("full stop after a comma refused") << "12,5" << int(Qt::Key_Period) << none << "12,5" << "DODICI / 50";
-    QTest::newRow("letter refused") << "12" << int(Qt::Key_A) << none << "12" << "DODICI / 00";
-    QTest::newRow("paste shortcut refused") << "12" << int(Qt::Key_V) << int(Qt::ControlModifier) << "12" << "DODICI / 00";
-    QTest::newRow("full stop becomes comma") << "12" << int(Qt::Key_Period) << none << "12," << "DODICI / 00";
-    QTest::newRow("too many digits have no words") << "9999999999999999" << int(Qt::Key_9) << none
-                                                   << "99999999999999999" << "";
-}
-
-void TestFrmInput::amountKeys()
-{
-    QFETCH(QString, start);
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    WindowFixture w;
-    QVERIFY(w.show());
-    QGuiApplication::clipboard()->setText(QStringLiteral("999"));
-    w.window.IMPORTO->setFocus();
-    w.window.IMPORTO->setText(start);
-    KeyScript::send(w.window.IMPORTO, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QTEST(w.window.IMPORTO->text(), "after");
-    QTEST(w.window.IMPORTO_ABC->text(), "words");
-}
-
-void TestFrmInput::waysIn_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("way");
-    QTest::addColumn<QString>("start"); // | marks the caret
-    QTest::addColumn<QString>("incoming");
-    QTest::addColumn<QString>("after");
-    QTest::newRow("LUOGO: a pasted CR LF is one blank") << "LUOGO" << "Ctrl+V" << "" << "Roma\r\nMilano" << "Roma Milano";
-    QTest::newRow("LUOGO: LF and CR from the menu") << "LUOGO" << "menu" << "" << "Roma\nMilano\rTorino"
-                                                   << "Roma Milano Torino";
-    QTest::newRow("LUOGO: dropped controls vanish") << "LUOGO" << "drop" << "" << "Ro\tma\x01" << "Roma";
-    QTest::newRow("LUOGO: what the layout file cannot hold") << "LUOGO" << "Ctrl+V" << "" << "Zürich ☃" << "Zürich ";
-    QTest::newRow("NumCC: dropped line break") << "NumCC" << "drop" << "" << "0001\r\n2345" << "0001 2345";
-    QTest::newRow("GGMMAAAA: paper holds any character") << "GGMMAAAA" << "menu" << "" << "5 ☃ 2026\n" << "5 ☃ 2026 ";
-    QTest::newRow("BENEFICIARIO: one line from the menu") << "BENEFICIARIO" << "menu" << "" << "ROSSI\r\nMARIO"
-                                                          << "ROSSI MARIO";
-    QTest::newRow("IMPORTO: the menu keeps what typing would") << "IMPORTO" << "menu" << "" << "12.50 EUR" << "12,50";
-    QTest::newRow("IMPORTO: a drop keeps what typing would") << "IMPORTO" << "drop" << "" << "-1e5" << "15";
-    QTest::newRow("IMPORTO: the comma already there stays") << "IMPORTO" << "menu" << "|12,5" << "3,4" << "3412,5";
-}
-
-void TestFrmInput::waysIn()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, way);
-    QFETCH(QString, start);
-    QFETCH(QString, incoming);
-    WindowFixture w;
-    QVERIFY(w.show());
-    QWidget *control = w.window.findChild<QWidget *>(field);
-    auto *edit = qobject_cast<QComboBox *>(control) ? static_cast<QComboBox *>(control)->lineEdit()
-                                                     : qobject_cast<QLineEdit *>(control);
-    control->setFocus();
-    edit->setText(QString(start).remove(QLatin1Char('|')));
-    const qsizetype caret = start.indexOf(QLatin1Char('|'));
-    edit->setCursorPosition(int(caret < 0 ? edit->text().size() : caret));
-    QGuiApplication::clipboard()->setText(incoming);
-    if (way == QLatin1String("Ctrl+V"))
-        KeyScript::send(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
-    else if (way == QLatin1String("menu"))
-        pasteFromMenu(edit);
-    else
-        drop(edit, incoming);
-    QTEST(edit->text(), "after");
-}
-
-void TestFrmInput::listOpenKeys_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("selected");
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<bool>("listOpen");
-    const QString payee = QStringLiteral("BENEFICIARIO");
-    QTest::newRow("Tab closes the list, goes on") << payee << "r⇥" << "ROSSI MARIO" << "" << "BANCA" << false;
-    QTest::newRow("Shift+Tab closes the list, goes back") << payee << "r⇤" << "ROSSI MARIO" << "" << "IMPORTO_ABC" << false;
-    QTest::newRow("Down then Enter takes the highlighted row") << payee << "r↓⏎" << "ROSSINI LUCA" << "" << payee << false;
-    QTest::newRow("Up shows the row it reaches") << payee << "r↓↓↑" << "ROSSINI LUCA" << "" << payee << true;
-    QTest::newRow("Escape keeps the text whole") << payee << "ros⎋" << "ROSSI MARIO" << "" << payee << false;
-    QTest::newRow("Alt+letter, list open, types nothing") << payee << "r⌥b" << "ROSSI MARIO" << "OSSI MARIO" << payee << true;
-    QTest::newRow("Alt+letter, list closed, types nothing") << payee << "⌥b" << "" << "" << payee << false;
-    QTest::newRow("Alt+letter in a text box types nothing") << "LUOGO" << "r⌥b" << "r" << "" << "LUOGO" << false;
-    QTest::newRow("typing in BANCA's open list picks nothing") << "BANCA" << "⌥↓c⏎" << "Banca Alfa / 111" << ""
-                                                               << "BANCA" << false;
-    QTest::newRow("typing in BANCA picks nothing") << "BANCA" << "c" << "Banca Alfa / 111" << "" << "BANCA" << false;
-    QTest::newRow("arrows in BANCA's open list choose") << "BANCA" << "⌥↓↓⏎" << "Banca Beta / 222" << "" << "BANCA"
-                                                        << false;
-}
-
-void TestFrmInput::listOpenKeys()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, script);
-    QFETCH(QString, text);
-    QFETCH(QString, selected);
-    WindowFixture w(WindowFixture::Files{{"Beneficiari.ini", "ROSSI MARIO\r\nROSSINI LUCA\r\nBIANCHI LUCA\r\n"}});
-    QVERIFY(w.show());
-    w.window.BANCA->addItem(QStringLiteral("Banca Alfa / 111"), 1);
-    w.window.BANCA->addItem(QStringLiteral("Banca Beta / 222"), 2);
-    w.window.BANCA->addItem(QStringLiteral("Credito Gamma / 333"), 3);
-    QWidget *control = w.window.findChild<QWidget *>(field);
-    control->setFocus();
-    QTRY_VERIFY(control->hasFocus() || control->isAncestorOf(QApplication::focusWidget()));
-    KeyScript::play(script);
-
-    auto *combo = qobject_cast<QComboBox *>(control);
-    auto *edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(control);
-    QCOMPARE(combo ? combo->currentText() : edit->text(), text);
-    QTEST(fieldName(QApplication::focusWidget()), "focus");
-    QTEST(combo && combo->view()->isVisible(), "listOpen");
-    if (edit) {
-        QCOMPARE(edit->selectedText(), selected);
-        if (selected.isEmpty())
-            QCOMPARE(edit->cursorPosition(), text.size());
-    }
-}
 
 QTEST_MAIN(TestFrmInput)
 #include "tst_frminput.moc"

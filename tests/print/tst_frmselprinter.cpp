@@ -13,101 +13,97 @@ class tst_frmSelPrinter : public QObject
     Q_OBJECT
 
 private slots:
-    void closing_data();
-    void closing();
-    void previewIsThePrintedPage();
-};
+    void closing_data()
+    {
+        QTest::addColumn<QStringList>("printers"); // the last one is current before
+        QTest::addColumn<int>("row");              // clicked first; -1 for none
+        QTest::addColumn<QString>("how");          // a button, a key or the close box
+        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<int>("current");
 
-void tst_frmSelPrinter::closing_data()
-{
-    QTest::addColumn<QStringList>("printers"); // the last one is current before
-    QTest::addColumn<int>("row");              // clicked first; -1 for none
-    QTest::addColumn<QString>("how");          // a button, a key or the close box
-    QTest::addColumn<bool>("cancelled");
-    QTest::addColumn<int>("current");
-
-    const QStringList three{"Zeta", "Alfa", "PDF"};
-    QTest::newRow("OK takes the chosen one") << three << 1 << "OK" << false << 1;
-    QTest::newRow("Enter at once takes the first") << three << -1 << "Return" << false << 0;
-    QTest::newRow("equal names: the first of them")
-        << QStringList{"Alfa", "Ufficio", "Ufficio"} << 2 << "OK" << false << 1;
-    QTest::newRow("Esc cancels") << three << 1 << "Esc" << true << 2;
-    QTest::newRow("close box goes on unchanged") << three << 1 << "close" << false << 2;
-    QTest::newRow("no printers: Annulla cancels") << QStringList() << -1 << "Annulla" << true << -1;
-}
-
-void tst_frmSelPrinter::closing()
-{
-    QFETCH(QStringList, printers);
-    QFETCH(int, row);
-    QFETCH(QString, how);
-
-    RecordingPrintDevice device;
-    device.setPrinters(printers);
-    device.makeCurrent(int(printers.size()) - 1);
-    frmSelPrinter window(device);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *list = window.findChild<QListWidget *>(QStringLiteral("LstPrn"));
-    QStringList listed;
-    for (int i = 0; i < list->count(); ++i)
-        listed << list->item(i)->text();
-    QCOMPARE(listed, printers);
-    QCOMPARE(list->currentRow(), printers.isEmpty() ? -1 : 0);
-    QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("OK"))->isEnabled(), !printers.isEmpty());
-
-    if (row >= 0)
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-    if (auto *button = window.findChild<QPushButton *>(how))
-        QTest::mouseClick(button, Qt::LeftButton);
-    else if (how == QLatin1String("close"))
-        window.close();
-    else
-        QTest::keyClick(list, QKeySequence::fromString(how)[0].key());
-
-    QTRY_VERIFY(!window.isVisible());
-    QTEST(window.printCancelled(), "cancelled");
-    QTEST(device.currentPrinter(), "current");
-}
-
-void tst_frmSelPrinter::previewIsThePrintedPage()
-{
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-        QSKIP("pdftotext (poppler-utils) is missing: the pages cannot be measured");
-    QTemporaryDir dir;
-    const QString previewed = dir.filePath("preview.pdf"), printed = dir.filePath("printed.pdf");
-    const ChequeLayout labels{0, 0, {285, 1425}, {270, 4230}, {270, 6015}, {270, 8070}, {1740, 2100}, {2235, 2250}, 0, {2700, 2250}};
-    const auto testPage = [&](PrintDevice &device) { return PrintTestPage(device, "2,3", "13,5", labels, "05/12/2026"); };
-    RecordingPrintDevice device;
-    device.setPrinters({"Zeta", "Alfa"});
-    frmSelPrinter window(device, testPage);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    int pages = 0;
-    QTimer::singleShot(100, [&] {
-        auto *preview = qobject_cast<PagePreview *>(QApplication::activeModalWidget());
-        pages = preview->view()->pageCount();
-        // The preview's own page, through its own printer, onto paper.
-        preview->printer().setOutputFileName(previewed);
-        preview->view()->print();
-        QTest::mouseClick(preview->findChild<QPushButton *>("Chiudi"), Qt::LeftButton);
-    });
-    const QStringList callsBefore = device.calls();
-    QTest::mouseClick(window.findChild<QPushButton *>("Anteprima"), Qt::LeftButton);
-    QCOMPARE(pages, 1);
-    QVERIFY(window.isVisible());
-    QCOMPARE(device.calls(), callsBefore); // nothing printed, nothing chosen
-    QtPrintDevice pdf(printed);
-    QVERIFY(testPage(pdf));
-    const QList<PdfWord> a = readPdfWords(previewed), b = readPdfWords(printed);
-    QCOMPARE(QList<qsizetype>({a.size(), b.size()}), QList<qsizetype>({14, 14})); // the page and 13 words
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        QCOMPARE(a[i].text, b[i].text);
-        QVERIFY2(QLineF(a[i].box.topLeft(), b[i].box.topLeft()).length() < 0.1
-                     && QLineF(a[i].box.bottomRight(), b[i].box.bottomRight()).length() < 0.1,
-                 qPrintable(a[i].text));
+        const QStringList three{"Zeta", "Alfa", "PDF"};
+        QTest::newRow("OK takes the chosen one") << three << 1 << "OK" << false << 1;
+        QTest::newRow("Enter at once takes the first") << three << -1 << "Return" << false << 0;
+        QTest::newRow("equal names: the first of them")
+            << QStringList{"Alfa", "Ufficio", "Ufficio"} << 2 << "OK" << false << 1;
+        QTest::newRow("Esc cancels") << three << 1 << "Esc" << true << 2;
+        QTest::newRow("close box goes on unchanged") << three << 1 << "close" << false << 2;
+        QTest::newRow("no printers: Annulla cancels") << QStringList() << -1 << "Annulla" << true << -1;
     }
-}
+
+    void closing()
+    {
+        QFETCH(QStringList, printers);
+        QFETCH(int, row);
+        QFETCH(QString, how);
+
+        RecordingPrintDevice device;
+        device.setPrinters(printers);
+        device.makeCurrent(int(printers.size()) - 1);
+        frmSelPrinter window(device);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *list = window.findChild<QListWidget *>(QStringLiteral("LstPrn"));
+        QStringList listed;
+        for (int i = 0; i < list->count(); ++i)
+            listed << list->item(i)->text();
+        QCOMPARE(listed, printers);
+        QCOMPARE(list->currentRow(), printers.isEmpty() ? -1 : 0);
+        QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("OK"))->isEnabled(), !printers.isEmpty());
+
+        if (row >= 0)
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        if (auto *button = window.findChild<QPushButton *>(how))
+            QTest::mouseClick(button, Qt::LeftButton);
+        else if (how == QLatin1String("close"))
+            window.close();
+        else
+            QTest::keyClick(list, QKeySequence::fromString(how)[0].key());
+
+        QTRY_VERIFY(!window.isVisible());
+        QTEST(window.printCancelled(), "cancelled");
+        QTEST(device.currentPrinter(), "current");
+    }
+
+    void previewIsThePrintedPage()
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is missing: the pages cannot be measured");
+        QTemporaryDir dir;
+        const QString previewed = dir.filePath("preview.pdf"), printed = dir.filePath("printed.pdf");
+        const ChequeLayout labels{0, 0, {285, 1425}, {270, 4230}, {270, 6015}, {270, 8070}, {1740, 2100}, {2235, 2250}, 0, {2700, 2250}};
+        const auto testPage = [&](PrintDevice &device) { return PrintTestPage(device, "2,3", "13,5", labels, "05/12/2026"); };
+        RecordingPrintDevice device;
+        device.setPrinters({"Zeta", "Alfa"});
+        frmSelPrinter window(device, testPage);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        int pages = 0;
+        QTimer::singleShot(100, [&] {
+            auto *preview = qobject_cast<PagePreview *>(QApplication::activeModalWidget());
+            pages = preview->view()->pageCount();
+            // The preview's own page, through its own printer, onto paper.
+            preview->printer().setOutputFileName(previewed);
+            preview->view()->print();
+            QTest::mouseClick(preview->findChild<QPushButton *>("Chiudi"), Qt::LeftButton);
+        });
+        const QStringList callsBefore = device.calls();
+        QTest::mouseClick(window.findChild<QPushButton *>("Anteprima"), Qt::LeftButton);
+        QCOMPARE(pages, 1);
+        QVERIFY(window.isVisible());
+        QCOMPARE(device.calls(), callsBefore); // nothing printed, nothing chosen
+        QtPrintDevice pdf(printed);
+        QVERIFY(testPage(pdf));
+        const QList<PdfWord> a = readPdfWords(previewed), b = readPdfWords(printed);
+        QCOMPARE(QList<qsizetype>({a.size(), b.size()}), QList<qsizetype>({14, 14})); // the page and 13 words
+        for (qsizetype i = 0; i < a.size(); ++i) {
+            QCOMPARE(a[i].text, b[i].text);
+            QVERIFY2(QLineF(a[i].box.topLeft(), b[i].box.topLeft()).length() < 0.1
+                         && QLineF(a[i].box.bottomRight(), b[i].box.bottomRight()).length() < 0.1,
+                     qPrintable(a[i].text));
+        }
+    }
+};
 
 QTEST_MAIN(tst_frmSelPrinter)
 #include "tst_frmselprinter.moc"
