@@ -19,41 +19,30 @@ void TestListGeometry::columns_data()
 {
     QTest::addColumn<QString>("definition");
     QTest::addColumn<int>("scrollBarWidth");
-    QTest::addColumn<Ints>("listWidths");
-    QTest::addColumn<Ints>("headerWidths");
-    QTest::addColumn<Ints>("listLefts");
-    QTest::addColumn<Ints>("headerLefts");
+    QTest::addColumn<QList<Ints>>("columns"); // list width, header width, list left, header left
     QTest::addColumn<int>("backWidth");
 
-    QTest::newRow("bank list") << "Banca,170|Nr.Conto,93" << 17 << Ints{187, 110}
-                               << Ints{169, 107} << Ints{-1, 168} << Ints{0, 169} << 276;
-    QTest::newRow("three columns") << "A,10|B,20|C,30" << 16 << Ints{26, 36, 46}
-                                   << Ints{9, 19, 43} << Ints{-1, 8, 27} << Ints{0, 9, 28} << 71;
+    QTest::newRow("bank list") << "Banca,170|Nr.Conto,93" << 17
+                               << QList<Ints>{{187, 169, -1, 0}, {110, 107, 168, 169}} << 276;
+    QTest::newRow("three columns") << "A,10|B,20|C,30" << 16
+                                   << QList<Ints>{{26, 9, -1, 0}, {36, 19, 8, 9}, {46, 43, 27, 28}} << 71;
     // The width is the number the text starts with; a sign or junk after it
     // does not break the rest of the row.
     QTest::newRow("leading number") << "A, 12px|B,x|C,-5,9" << 10
-                                    << Ints{22, 10, 10} << Ints{11, -1, 7} << Ints{-1, 10, 9} << Ints{0, 11, 10} << 17;
-    QTest::newRow("part without comma") << "Nome|Conto,50" << 17 << Ints{17, 67}
-                                        << Ints{-1, 64} << Ints{-1, -2} << Ints{0, -1} << 63;
+                                    << QList<Ints>{{22, 11, -1, 0}, {10, -1, 10, 11}, {10, 7, 9, 10}} << 17;
+    QTest::newRow("part without comma") << "Nome|Conto,50" << 17
+                                        << QList<Ints>{{17, -1, -1, 0}, {67, 64, -2, -1}} << 63;
 }
 
 void TestListGeometry::columns()
 {
     QFETCH(QString, definition);
     QFETCH(int, scrollBarWidth);
-    const QList<ColumnSpec> specs = ParseColumnDefinition(definition);
-    const QList<ColumnGeometry> columns = LayoutColumns(specs, scrollBarWidth);
-    Ints listWidths, headerWidths, listLefts, headerLefts;
-    for (const ColumnGeometry &g : columns) {
-        listWidths << g.listWidth;
-        headerWidths << g.headerWidth;
-        listLefts << g.listLeft;
-        headerLefts << g.headerLeft;
-    }
-    QTEST(listWidths, "listWidths");
-    QTEST(headerWidths, "headerWidths");
-    QTEST(listLefts, "listLefts");
-    QTEST(headerLefts, "headerLefts");
+    const QList<ColumnGeometry> columns = LayoutColumns(ParseColumnDefinition(definition), scrollBarWidth);
+    QList<Ints> got;
+    for (const ColumnGeometry &g : columns)
+        got.append({g.listWidth, g.headerWidth, g.listLeft, g.headerLeft});
+    QTEST(got, "columns");
     QTEST(BackPanelWidth(columns), "backWidth");
 }
 

