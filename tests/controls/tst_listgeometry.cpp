@@ -53,16 +53,14 @@ void TestListGeometry::scrollBars_data()
     QTest::addColumn<QSize>("inner");
     QTest::addColumn<int>("rows");
     QTest::addColumn<int>("listHeight");
-    QTest::addColumn<QRect>("horizontal"); // empty when hidden
-    QTest::addColumn<Ints>("horizontalRange"); // maximum, page step, single step
-    QTest::addColumn<QRect>("vertical");
-    QTest::addColumn<Ints>("verticalRange");
+    QTest::addColumn<Ints>("horizontal"); // x, y, width, height, maximum, page step, single step; empty when hidden
+    QTest::addColumn<Ints>("vertical");
 
-    QTest::newRow("wide: neither bar") << QSize(300, 200) << 30 << 184 << QRect() << Ints{} << QRect() << Ints{};
-    QTest::newRow("narrow, rows do not fit: both") << QSize(200, 150) << 30 << 122 << QRect(0, 133, 200, 17)
-                                                   << Ints{76, 200, 40} << QRect(183, 18, 17, 115) << Ints{22, 8, 15};
-    QTest::newRow("narrow, rows fit: horizontal only") << QSize(200, 150) << 7 << 122 << QRect(0, 133, 200, 17)
-                                                       << Ints{76, 200, 40} << QRect() << Ints{};
+    QTest::newRow("wide: neither bar") << QSize(300, 200) << 30 << 184 << Ints{} << Ints{};
+    QTest::newRow("narrow, rows do not fit: both") << QSize(200, 150) << 30 << 122 << Ints{0, 133, 200, 17, 76, 200, 40}
+                                                   << Ints{183, 18, 17, 115, 22, 8, 15};
+    QTest::newRow("narrow, rows fit: horizontal only") << QSize(200, 150) << 7 << 122
+                                                       << Ints{0, 133, 200, 17, 76, 200, 40} << Ints{};
 }
 
 void TestListGeometry::scrollBars()
@@ -70,15 +68,13 @@ void TestListGeometry::scrollBars()
     QFETCH(QSize, inner);
     QFETCH(int, rows);
     const ScrollLayout s = LayoutScrollBars(276, {17, 15, 18, inner, rows});
-    const auto rect = [](const ScrollBarGeometry &b) { return b.visible ? b.rect : QRect(); };
-    const auto range = [](const ScrollBarGeometry &b) {
-        return b.visible ? Ints{b.maximum, b.pageStep, b.singleStep} : Ints{};
+    const auto bar = [](const ScrollBarGeometry &b) {
+        const QRect &r = b.rect;
+        return b.visible ? Ints{r.x(), r.y(), r.width(), r.height(), b.maximum, b.pageStep, b.singleStep} : Ints{};
     };
     QTEST(s.listHeight, "listHeight");
-    QTEST(rect(s.horizontal), "horizontal");
-    QTEST(range(s.horizontal), "horizontalRange");
-    QTEST(rect(s.vertical), "vertical");
-    QTEST(range(s.vertical), "verticalRange");
+    QTEST(bar(s.horizontal), "horizontal");
+    QTEST(bar(s.vertical), "vertical");
 }
 
 QTEST_GUILESS_MAIN(TestListGeometry)

@@ -9,18 +9,13 @@ namespace {
 
 const QString Banks = QStringLiteral("Banca,170|Nr.Conto,93");
 
-// Rows a0/b0, a1/b1, ... in the bank list's two columns.
-void fill(ucLinkedList &l, int rows)
+// Rows a0/b0, a1/b1, ... in the bank list's two columns, narrow enough for
+// both of the control's own bars, laid out and on screen.
+bool showNarrow(ucLinkedList &l, int rows)
 {
     l.setListProperties(Banks);
     for (int i = 0; i < rows; ++i)
         l.AddItem(QStringLiteral("a%1\tb%1").arg(i));
-}
-
-// Narrow enough for both of the control's own bars, laid out and on screen.
-bool showNarrow(ucLinkedList &l, int rows)
-{
-    fill(l, rows);
     l.resize(200, 150);
     l.show();
     if (!QTest::qWaitForWindowExposed(&l))
