@@ -51,11 +51,7 @@ void TestLayoutFile::load_data()
     QTest::newRow("default file") << DefaultLayoutBytes << Default << "" << "";
     QTest::newRow("missing file changes nothing") << QByteArray("<none>") << Start << "kept" << "kept";
 
-    QTest::newRow("place and account remembered")
-        << withLine(17, "IT60X0542811101000000123456").replace("\r\n2,3", "Castelrovo\r\n2,3")
-        << Default << "Castelrovo" << "IT60X0542811101000000123456";
-
-    QTest::newRow("blanks around numbers, as the print path writes them")
+    QTest::newRow("place, account, and blanks around numbers as the print path writes them")
         << QByteArray("Roma\r\n 2,3 \r\n 13,5 \r\n 285 \r\n 1425 \r\n 270 \r\n 4230 \r\n 270 \r\n"
                       " 6015 \r\n 270 \r\n 8070 \r\n 1740 \r\n 2100 \r\n 2235 \r\n 2250 \r\n 1 \r\n"
                       "12345\r\n 2700 \r\n 2250 \r\n")
