@@ -113,19 +113,17 @@ void TestFrmBanche::buttons()
         banks.show();
         for (const QString &step : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
             const QStringList parts = step.split(QLatin1Char(':'));
-            if (parts.size() == 3)
-                answerNextWindow(&banks, parts.at(1), parts.at(2));
+            // A calibration always opens a window; "add" only names the bank it adds.
+            if (parts.size() == 3 || parts.at(0) == QLatin1String("cal"))
+                answerNextWindow(&banks, parts.value(1), parts.value(2));
             if (parts.at(0) == QLatin1String("add"))
                 banks.AddBAN->click();
             else if (parts.at(0) == QLatin1String("del"))
                 banks.DelBAN->click();
             else if (parts.at(0) == QLatin1String("unselect"))
                 banks.lstbanche->setListIndex(-1);
-            else if (parts.at(0) == QLatin1String("cal")) {
-                if (parts.size() == 1)
-                    answerNextWindow(&banks, QString(), QString());
+            else if (parts.at(0) == QLatin1String("cal"))
                 banks.Calibrazione->click();
-            }
         }
         if (banks.isVisible())
             banks.Uscita->click();
