@@ -66,7 +66,7 @@ void TestBankArchive::refusedCharacters_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("refused");
     QTest::newRow("accents and euro are kept") << "Crédit €uro N° 1" << "";
-    QTest::newRow("bar and tab split the line") << "ab|cd\tef|" << "|\t";
+    QTest::newRow("bar, tab and line breaks split the line") << "ab|cd\tef|\r\nAlfa" << "|\t\r\n";
     QTest::newRow("beyond Windows-1252") << "Łódź ☃" << "Łź☃";
 }
 
