@@ -22,8 +22,6 @@ void TestListGeometry::columns_data()
     QTest::addColumn<QList<Ints>>("columns"); // list width, header width, list left, header left
     QTest::addColumn<int>("backWidth");
 
-    QTest::newRow("bank list") << "Banca,170|Nr.Conto,93" << 17
-                               << QList<Ints>{{187, 169, -1, 0}, {110, 107, 168, 169}} << 276;
     QTest::newRow("three columns") << "A,10|B,20|C,30" << 16
                                    << QList<Ints>{{26, 9, -1, 0}, {36, 19, 8, 9}, {46, 43, 27, 28}} << 71;
     // The width is the number the text starts with; a sign or junk after it

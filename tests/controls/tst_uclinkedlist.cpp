@@ -214,7 +214,6 @@ void TestUcLinkedList::changes()
     QTEST(l.ListCount(), "rows");
     QTEST(l.List(0), "firstRow");
     QCOMPARE(clicks.size(), 0);
-    QCOMPARE(l.ResetList(), false);
     QCOMPARE(l.picBack()->x(), backToStart ? 0 : -50);
     QTRY_COMPARE(l.lstList(0)->topIndex(), backToStart ? 0 : 7);
     QCOMPARE(l.picHeader(0)->caption(), l.columnCount() == 3 ? "A" : "Banca");
