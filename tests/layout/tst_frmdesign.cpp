@@ -79,8 +79,6 @@ private slots:
     void saveAndResetta();
     void failedSaveKeepsPositions();
     void sameSpotTwoRoads();
-    void nudge_data();
-    void nudge();
     void labelsOnTheirPrintedScan();
 
 private:
@@ -118,14 +116,25 @@ void tst_frmDesign::drag_data()
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("letGoShift");
     QTest::addColumn<QPoint>("by"); // pixels
+    QTest::addColumn<bool>("originBox"); // clicked before the keys
+    QTest::addColumn<QString>("keys"); // typed after the drag
     QTest::addColumn<QPoint>("expected"); // BENEFICIARIO's Left, Top in twips, from 2250, 2235
 
-    QTest::newRow("SHIFT: 15 twips a pixel") << int(Qt::ShiftModifier) << false << QPoint(20, 10) << QPoint(2550, 2385);
-    QTest::newRow("CTRL") << int(Qt::ControlModifier) << false << QPoint(-7, 3) << QPoint(2145, 2280);
-    QTest::newRow("ALT") << int(Qt::AltModifier) << false << QPoint(1, -1) << QPoint(2265, 2220);
-    QTest::newRow("SHIFT let go mid-drag") << int(Qt::ShiftModifier) << true << QPoint(20, 10) << QPoint(2550, 2385);
-    QTest::newRow("stops at 0, 0") << int(Qt::ShiftModifier) << false << QPoint(-400, -300) << QPoint(0, 0);
-    QTest::newRow("no modifier: no move") << 0 << false << QPoint(20, 10) << QPoint(2250, 2235);
+    const int shift = Qt::ShiftModifier;
+    QTest::newRow("SHIFT: 15 twips a pixel") << shift << false << QPoint(20, 10) << false << "" << QPoint(2550, 2385);
+    QTest::newRow("CTRL") << int(Qt::ControlModifier) << false << QPoint(-7, 3) << false << "" << QPoint(2145, 2280);
+    QTest::newRow("ALT") << int(Qt::AltModifier) << false << QPoint(1, -1) << false << "" << QPoint(2265, 2220);
+    QTest::newRow("SHIFT let go mid-drag") << shift << true << QPoint(20, 10) << false << "" << QPoint(2550, 2385);
+    QTest::newRow("stops at 0, 0") << shift << false << QPoint(-400, -300) << false << "" << QPoint(0, 0);
+    QTest::newRow("no modifier: no move, no label to nudge")
+        << 0 << false << QPoint(20, 10) << false << "Shift+Right" << QPoint(2250, 2235);
+    QTest::newRow("SHIFT+Right: a pixel") << shift << false << QPoint() << false << "Shift+Right" << QPoint(2265, 2235);
+    QTest::newRow("CTRL+SHIFT+Down: a millimetre")
+        << shift << false << QPoint() << false << "Ctrl+Shift+Down" << QPoint(2250, 2292);
+    QTest::newRow("CTRL+SHIFT+Left stops at 0")
+        << shift << false << QPoint(-149, -100) << false << "Ctrl+Shift+Left" << QPoint(0, 735);
+    QTest::newRow("origin box keeps SHIFT+arrow")
+        << shift << false << QPoint() << true << "Shift+Left" << QPoint(2250, 2235);
 }
 
 void tst_frmDesign::drag()
@@ -133,11 +142,21 @@ void tst_frmDesign::drag()
     QFETCH(int, modifiers);
     QFETCH(bool, letGoShift);
     QFETCH(QPoint, by);
+    QFETCH(bool, originBox);
+    QFETCH(QString, keys);
     QFETCH(QPoint, expected);
     Calibration c(m_printer);
+    c.w->SXmargin->setFocus();
     c.drag(c.w->BENEFICIARIO, by, modifiers, letGoShift);
+    if (originBox)
+        QTest::mouseClick(c.w->SXmargin, Qt::LeftButton);
+    if (!keys.isEmpty()) {
+        const QKeyCombination key = QKeySequence::fromString(keys)[0];
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    }
     QCOMPARE(twips(c.w->positions().BENEFICIARIO), expected);
     QCOMPARE(c.w->BENEFICIARIO->pos(), expected / 15);
+    QCOMPARE(c.w->SXmargin->hasSelectedText(), originBox);
     QCOMPARE(c.hint(), modifiers ? QColor(64, 64, 64) : QColor(255, 0, 0));
     // Once the button is up a press without a modifier drags nothing; the
     // bare area calms the hint.
@@ -239,38 +258,6 @@ void tst_frmDesign::sameSpotTwoRoads()
         QVERIFY2(QLineF(a, at).length() < 0.1 && QLineF(b, at).length() < 0.1 && QLineF(a, b).length() < 0.1,
                  qPrintable(QString("%1 at %2, %3 and %4, %5").arg(onTest).arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y())));
     }
-}
-
-void tst_frmDesign::nudge_data()
-{
-    QTest::addColumn<QString>("before"); // "drag" by dragBy, "none", or "drag, origin box" clicked
-    QTest::addColumn<QPoint>("dragBy"); // pixels
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QPoint>("expected"); // BENEFICIARIO's Left, Top in twips
-    QTest::newRow("SHIFT+Right: a pixel") << "drag" << QPoint() << "Shift+Right" << QPoint(2265, 2235);
-    QTest::newRow("CTRL+SHIFT+Down: a millimetre") << "drag" << QPoint() << "Ctrl+Shift+Down" << QPoint(2250, 2292);
-    QTest::newRow("CTRL+SHIFT+Left stops at 0") << "drag" << QPoint(-149, -100) << "Ctrl+Shift+Left" << QPoint(0, 735);
-    QTest::newRow("nothing dragged yet") << "none" << QPoint() << "Shift+Right" << QPoint(2250, 2235);
-    QTest::newRow("origin box keeps SHIFT+arrow") << "drag, origin box" << QPoint() << "Shift+Left" << QPoint(2250, 2235);
-}
-
-void tst_frmDesign::nudge()
-{
-    QFETCH(QString, before);
-    QFETCH(QPoint, dragBy);
-    QFETCH(QString, keys);
-    QFETCH(QPoint, expected);
-    Calibration c(m_printer, Remembered);
-    c.w->SXmargin->setFocus();
-    if (before.startsWith("drag"))
-        c.drag(c.w->BENEFICIARIO, dragBy);
-    if (before.endsWith("origin box"))
-        QTest::mouseClick(c.w->SXmargin, Qt::LeftButton);
-    const QKeyCombination key = QKeySequence::fromString(keys)[0];
-    QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
-    QCOMPARE(twips(c.w->positions().BENEFICIARIO), expected);
-    QCOMPARE(c.w->BENEFICIARIO->pos(), QPoint(qRound(expected.x() / 15.0), qRound(expected.y() / 15.0)));
-    QCOMPARE(c.w->SXmargin->hasSelectedText(), before.endsWith("origin box"));
 }
 
 void tst_frmDesign::labelsOnTheirPrintedScan()

@@ -1,6 +1,6 @@
+#include "filebytes.h"
 #include "folders.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,9 +46,7 @@ void TestFolders::folderExists()
     QVERIFY(!Folders::FolderExists(dir.filePath(QStringLiteral("missing"))));
     QVERIFY(!Folders::FolderExists(QString()));
     const QString file = dir.filePath(QStringLiteral("plain"));
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.close();
+    QVERIFY(putBytes(file, {}));
     QVERIFY(!Folders::FolderExists(file));
     QVERIFY(!Folders::createFolder(file + QLatin1String("/Quendra")));
     QVERIFY(Folders::createFolder(dir.filePath(QStringLiteral("a/b/Quendra"))));

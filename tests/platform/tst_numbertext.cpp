@@ -7,58 +7,42 @@ class TestNumberText : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void toSingle_data();
-    void toSingle();
-    void leadingInteger16_data();
-    void leadingInteger16();
+    void read_data();
+    void read();
     void generalFormat_data();
     void generalFormat();
 };
 
-void TestNumberText::toSingle_data()
+void TestNumberText::read_data()
 {
+    QTest::addColumn<bool>("integer16"); // leadingInteger16, else toSingle
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("ok");
-    QTest::addColumn<float>("value");
-    QTest::newRow("negative") << "-12,25" << true << -12.25f;
-    QTest::newRow("leading comma") << ",5" << true << 0.5f;
-    QTest::newRow("trailing comma") << "7," << true << 7.0f;
-    QTest::newRow("only blanks") << "   " << false << 0.0f;
-    QTest::newRow("two commas") << "2,3,4" << false << 0.0f;
-    QTest::newRow("number then letters") << "12cm" << false << 0.0f;
-    QTest::newRow("lone comma") << "," << false << 0.0f;
-    QTest::newRow("blank inside") << "1 2" << false << 0.0f;
+    QTest::addColumn<double>("value");
+    QTest::newRow("single: negative") << false << "-12,25" << true << -12.25;
+    QTest::newRow("single: leading comma") << false << ",5" << true << 0.5;
+    QTest::newRow("single: trailing comma") << false << "7," << true << 7.0;
+    QTest::newRow("single: two commas") << false << "2,3,4" << false << 0.0;
+    QTest::newRow("single: number then letters") << false << "12cm" << false << 0.0;
+    QTest::newRow("single: lone comma") << false << "," << false << 0.0;
+    QTest::newRow("single: blank inside") << false << "1 2" << false << 0.0;
+    QTest::newRow("integer: dot decimal") << true << "2.7" << true << 3.0;
+    QTest::newRow("integer: two and a half") << true << "2.5" << true << 2.0;
+    QTest::newRow("integer: blanks between digits") << true << "1 2" << true << 12.0;
+    QTest::newRow("integer: too large") << true << "40000" << false << 0.0;
 }
 
-void TestNumberText::toSingle()
+void TestNumberText::read()
 {
+    QFETCH(bool, integer16);
     QFETCH(QString, text);
     QFETCH(bool, ok);
-    QFETCH(float, value);
-    float parsed = -999;
-    QCOMPARE(NumberText::toSingle(text, &parsed), ok);
-    QCOMPARE(parsed, ok ? value : -999.0f);
-}
-
-void TestNumberText::leadingInteger16_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<int>("value");
-    QTest::newRow("dot decimal") << "2.7" << true << 3;
-    QTest::newRow("two and a half") << "2.5" << true << 2;
-    QTest::newRow("blanks between digits") << "1 2" << true << 12;
-    QTest::newRow("too large") << "40000" << false << 0;
-}
-
-void TestNumberText::leadingInteger16()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, ok);
-    QFETCH(int, value);
-    qint16 parsed = 77;
-    QCOMPARE(NumberText::leadingInteger16(text, &parsed), ok);
-    QCOMPARE(int(parsed), ok ? value : 77);
+    QFETCH(double, value);
+    // A refused text leaves the field as it was.
+    float single = -999;
+    qint16 integer = 77;
+    QCOMPARE(integer16 ? NumberText::leadingInteger16(text, &integer) : NumberText::toSingle(text, &single), ok);
+    QCOMPARE(integer16 ? double(integer) : double(single), ok ? value : integer16 ? 77.0 : -999.0);
 }
 
 void TestNumberText::generalFormat_data()

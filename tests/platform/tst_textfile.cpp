@@ -4,12 +4,15 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 #include <sys/stat.h>
 #include <unistd.h>
+
+using Bytes = QByteArray;
 
 class TestTextFile : public QObject
 {
@@ -22,11 +25,9 @@ private Q_SLOTS:
     void splitLines();
     void fileLine_data();
     void fileLine();
-    void fullDiskKeepsOldBytes_data();
-    void fullDiskKeepsOldBytes();
+    void write_data();
+    void write();
     void readsOnlyRegularFiles();
-    void appendAddsMissingLineEnd_data();
-    void appendAddsMissingLineEnd();
 };
 
 void TestTextFile::codePage_data()
@@ -84,50 +85,43 @@ void TestTextFile::fileLine()
     QCOMPARE(TextFile::joinLines({text, "x"}), TextFile::encode(line) + "\r\nx\r\n");
 }
 
-void TestTextFile::appendAddsMissingLineEnd_data()
-{
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QByteArray>("after");
-    QTest::newRow("ends with lf") << QByteArray("ROSSI\n") << QByteArray("ROSSI\nBIANCHI\r\n");
-    QTest::newRow("last line unended") << QByteArray("ROSSI") << QByteArray("ROSSI\r\nBIANCHI\r\n");
-}
-
-void TestTextFile::appendAddsMissingLineEnd()
-{
-    QFETCH(QByteArray, before);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Beneficiari.ini"));
-    QVERIFY(putBytes(path, before));
-    QVERIFY(TextFile::appendLine(path, QStringLiteral("BIANCHI")));
-    QTEST(bytesIn(path), "after");
-}
-
-void TestTextFile::fullDiskKeepsOldBytes_data()
+void TestTextFile::write_data()
 {
     QTest::addColumn<bool>("append");
     QTest::addColumn<QByteArray>("before");
-    QTest::newRow("rewrite") << false << QByteArray("2,3\r\n13,5\r\n");
-    QTest::newRow("rewrite of a missing file") << false << QByteArray("<missing>");
-    QTest::newRow("append") << true << QByteArray("ROSSI\r\n");
-    QTest::newRow("append to a missing file") << true << QByteArray("<missing>");
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("append after lf") << true << Bytes("ROSSI\n") << false << Bytes("ROSSI\nBIANCHI\r\n");
+    QTest::newRow("append to an unended line") << true << Bytes("ROSSI") << false << Bytes("ROSSI\r\nBIANCHI\r\n");
+    // A full disk keeps the old bytes, and leaves no scratch file behind.
+    QTest::newRow("full disk: rewrite") << false << Bytes("2,3\r\n13,5\r\n") << true << Bytes("2,3\r\n13,5\r\n");
+    QTest::newRow("full disk: rewrite of a missing file") << false << Bytes("<missing>") << true << Bytes("<missing>");
+    QTest::newRow("full disk: append") << true << Bytes("ROSSI\r\n") << true << Bytes("ROSSI\r\n");
+    QTest::newRow("full disk: append to a missing file") << true << Bytes("<missing>") << true << Bytes("<missing>");
 }
 
-void TestTextFile::fullDiskKeepsOldBytes()
+void TestTextFile::write()
 {
     QFETCH(bool, append);
     QFETCH(QByteArray, before);
+    QFETCH(bool, fullDisk);
+    QFETCH(QByteArray, after);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Beneficiari.ini"));
     QVERIFY(before == "<missing>" || putBytes(path, before));
     QString error;
     {
-        FileSizeLimit full(8);
-        QVERIFY(append ? !TextFile::appendLine(path, "ZANETTI MARCO", &error)
-                       : !TextFile::writeLines(path, {"ZANETTI MARCO"}, &error));
+        // Smaller than the line the write adds, CR LF and all.
+        std::optional<FileSizeLimit> full;
+        if (fullDisk)
+            full.emplace(8);
+        QCOMPARE(append ? TextFile::appendLine(path, "BIANCHI", &error)
+                        : TextFile::writeLines(path, {"BIANCHI"}, &error),
+                 !fullDisk);
     }
-    QCOMPARE(error, QStringLiteral("il file supera la dimensione concessa"));
-    QCOMPARE(bytesIn(path), before);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), int(before != "<missing>"));
+    QCOMPARE(error, fullDisk ? QStringLiteral("il file supera la dimensione concessa") : QString());
+    QCOMPARE(bytesIn(path), after);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), int(after != "<missing>"));
 }
 
 void TestTextFile::readsOnlyRegularFiles()
