@@ -15,66 +15,61 @@ class TestBankArchive : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void archive_data();
-    void archive();
-    void refusedCharacters_data();
-    void refusedCharacters();
-};
+    void archive_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("banks"); // name and id, read back by the bank list window's rule
+        QTest::addColumn<Items>("selector");
 
-void TestBankArchive::archive_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QStringList>("banks"); // name and id, read back by the bank list window's rule
-    QTest::addColumn<Items>("selector");
-
-    QTest::newRow("ids 3, 12, 5 and a five-digit id")
-        << "A" + Blanks + "3|1\r\nB" + Blanks + "12|2\r\nC" + Blanks + "5|\r\nD" + Blanks + "99999|4\r\n"
-        << QStringList{"A 3", "B 12", "C 5", "D 99999"}
-        << Items{{"A / 1", 3}, {"B / 2", 12}, {"C / ", 5}, {"D / 4", 99999}};
-    QTest::newRow("trailing blank stored, trimmed on reading") << "BETA " + Blanks + "2|9\r\n" << QStringList{"BETA 2"}
-                                                                << Items{{"BETA / 9", 2}};
-    QTest::newRow("lines without a bar dropped") << "\r\nsenza barra\r\nX" + Blanks + "1|a|b\r\n"
-                                                 << QStringList{"X 1"} << Items{{"X / a|b", 1}};
-    QTest::newRow("a Windows folder's accents")
-        << "Cr\xe9" "dit \x80uro" + Blanks + "4|N\xb0 12\r\n" << QStringList{"Crédit €uro 4"}
-        << Items{{"Crédit €uro / N° 12", 4}};
-}
-
-void TestBankArchive::archive()
-{
-    QFETCH(QByteArray, file);
-    QTemporaryDir dir;
-    const QString path = BankArchive::fileName(dir.path());
-    QVERIFY(putBytes(path, file));
-
-    const QStringList lines = BankArchive::read(path);
-    QStringList banks;
-    for (const QString &line : lines) {
-        const QString field = line.left(line.indexOf(QLatin1Char('|')));
-        banks << BankArchive::nameOf(field) + ' ' + QString::number(BankArchive::idOf(field));
+        QTest::newRow("ids 3, 12, 5 and a five-digit id")
+            << "A" + Blanks + "3|1\r\nB" + Blanks + "12|2\r\nC" + Blanks + "5|\r\nD" + Blanks + "99999|4\r\n"
+            << QStringList{"A 3", "B 12", "C 5", "D 99999"}
+            << Items{{"A / 1", 3}, {"B / 2", 12}, {"C / ", 5}, {"D / 4", 99999}};
+        QTest::newRow("trailing blank stored, trimmed on reading") << "BETA " + Blanks + "2|9\r\n" << QStringList{"BETA 2"}
+                                                                    << Items{{"BETA / 9", 2}};
+        QTest::newRow("lines without a bar dropped") << "\r\nsenza barra\r\nX" + Blanks + "1|a|b\r\n"
+                                                     << QStringList{"X 1"} << Items{{"X / a|b", 1}};
+        QTest::newRow("a Windows folder's accents")
+            << "Cr\xe9" "dit \x80uro" + Blanks + "4|N\xb0 12\r\n" << QStringList{"Crédit €uro 4"}
+            << Items{{"Crédit €uro / N° 12", 4}};
     }
-    QTEST(banks, "banks");
-    QTEST(BankArchive::selectorItems(lines), "selector");
 
-    // Written back, every bank line reads back as it went in.
-    QVERIFY(BankArchive::write(path, lines));
-    QCOMPARE(BankArchive::read(path), lines);
-}
+    void archive()
+    {
+        QFETCH(QByteArray, file);
+        QTemporaryDir dir;
+        const QString path = BankArchive::fileName(dir.path());
+        QVERIFY(putBytes(path, file));
 
-void TestBankArchive::refusedCharacters_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("refused");
-    QTest::newRow("accents and euro are kept") << "Crédit €uro N° 1" << "";
-    QTest::newRow("bar, tab and line breaks split the line") << "ab|cd\tef|\r\nAlfa" << "|\t\r\n";
-    QTest::newRow("beyond Windows-1252") << "Łódź ☃" << "Łź☃";
-}
+        const QStringList lines = BankArchive::read(path);
+        QStringList banks;
+        for (const QString &line : lines) {
+            const QString field = line.left(line.indexOf(QLatin1Char('|')));
+            banks << BankArchive::nameOf(field) + ' ' + QString::number(BankArchive::idOf(field));
+        }
+        QTEST(banks, "banks");
+        QTEST(BankArchive::selectorItems(lines), "selector");
 
-void TestBankArchive::refusedCharacters()
-{
-    QFETCH(QString, text);
-    QTEST(BankArchive::refusedCharacters(text), "refused");
-}
+        // Written back, every bank line reads back as it went in.
+        QVERIFY(BankArchive::write(path, lines));
+        QCOMPARE(BankArchive::read(path), lines);
+    }
+
+    void refusedCharacters_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("refused");
+        QTest::newRow("accents and euro are kept") << "Crédit €uro N° 1" << "";
+        QTest::newRow("bar, tab and line breaks split the line") << "ab|cd\tef|\r\nAlfa" << "|\t\r\n";
+        QTest::newRow("beyond Windows-1252") << "Łódź ☃" << "Łź☃";
+    }
+
+    void refusedCharacters()
+    {
+        QFETCH(QString, text);
+        QTEST(BankArchive::refusedCharacters(text), "refused");
+    }
+};
 
 QTEST_GUILESS_MAIN(TestBankArchive)
 #include "tst_bankarchive.moc"

@@ -45,102 +45,99 @@ class TestFrmBanche : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void buttons_data();
-    void buttons();
-};
-
-void TestFrmBanche::buttons_data()
-{
-    QTest::addColumn<QString>("archive"); // lines, before
-    QTest::addColumn<int>("current");     // IDbanca at opening
-    QTest::addColumn<QString>("script");  // steps, each ended by ";"
-    QTest::addColumn<QList<Answer>>("answers");
-    QTest::addColumn<QStringList>("asked");
-    QTest::addColumn<QString>("after");   // lines, after closing
-    QTest::addColumn<int>("idAfter");
-
-    const QString three = "A" + Blanks + "3|1\nB" + Blanks + "12|2\nC" + Blanks + "5|3\n";
-    QTest::newRow("opens on the current bank; the next id follows the highest")
-        << three << 12 << "add:NUOVA:999;del;" << QList<Answer>{Answer::Yes}
-        << QStringList{"Si desidera realmente Cancellare «B» ?"}
-        << "A" + Blanks + "3|1\nC" + Blanks + "5|3\nNUOVA" + Blanks + "13|999\n" << 12;
-    QTest::newRow("deleting row 0 selects the new row 0, then No keeps it")
-        << three << 3 << "del;del;" << QList<Answer>{Answer::Yes, Answer::No}
-        << QStringList{"Si desidera realmente Cancellare «A» ?", "Si desidera realmente Cancellare «B» ?"}
-        << "B" + Blanks + "12|2\nC" + Blanks + "5|3\n" << 3;
-    QTest::newRow("deleting the only bank leaves an empty file")
-        << "A" + Blanks + "3|1\n" << 3 << "del;del;" << QList<Answer>{Answer::Yes}
-        << QStringList{"Si desidera realmente Cancellare «A» ?"} << QString() << 3;
-    QTest::newRow("a bar or a blank name is refused")
-        << QString() << 0 << "add:ab|cd:1;add:  :1;add:Alfa:1|2;" << QList<Answer>{}
-        << QStringList{"Il nome della Banca «ab|cd» contiene caratteri che l'archivio delle Banche non può "
-                       "conservare (|): occorre toglierli per salvare la Banca.",
-                       "Occorre inserire il nome della Banca.",
-                       "Il numero di conto «1|2» contiene caratteri che l'archivio delle Banche non può "
-                       "conservare (|): occorre toglierli per salvare la Banca."}
-        << QString() << 0;
-    QTest::newRow("calibration needs a selected bank")
-        << three << 3 << "unselect;cal;" << QList<Answer>{} << QStringList{"Occorre selezionare la Banca."} << three << 3;
-    QTest::newRow("calibration of an empty list offers a new bank")
-        << QString() << 0 << "cal:Alfa:9;" << QList<Answer>{} << QStringList{"Occorre creare una nuova Banca."}
-        << "Alfa" + Blanks + "1|9\n" << 0;
-    QTest::newRow("calibration sets the current bank, upper-cased")
-        << "Banca Alfa" + Blanks + "7|ab12\n" << 0 << "cal;" << QList<Answer>{} << QStringList{}
-        << "Banca Alfa" + Blanks + "7|ab12\n" << 7;
-}
-
-void TestFrmBanche::buttons()
-{
-    QFETCH(QString, archive);
-    QFETCH(int, current);
-    QFETCH(QString, script);
-    QFETCH(QList<Answer>, answers);
-    QFETCH(QString, after);
-    QFETCH(int, idAfter);
-
-    QTemporaryDir dir;
-    QVERIFY(putBytes(dir.filePath("Banche.ini"), archive.toLatin1().replace("\n", "\r\n")));
-    QVERIFY(putBytes(dir.filePath("Quendra.ini"), "default layout\r\n"));
-    qint32 id = current;
-    QString bankName, account;
-    FakeMessageBoxes messages;
-    messages.answers = answers;
-    RecordingPrintDevice printer;
-    QWidget mainWindow;
+    void buttons_data()
     {
-        FrmBanche banks(dir.path(), id, bankName, account, messages, printer, &mainWindow);
-        banks.show();
-        for (const QString &step : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-            const QStringList parts = step.split(QLatin1Char(':'));
-            // A calibration always opens a window; "add" only names the bank it adds.
-            if (parts.size() == 3 || parts.at(0) == QLatin1String("cal"))
-                answerNextWindow(&banks, parts.value(1), parts.value(2));
-            if (parts.at(0) == QLatin1String("add"))
-                banks.AddBAN->click();
-            else if (parts.at(0) == QLatin1String("del"))
-                banks.DelBAN->click();
-            else if (parts.at(0) == QLatin1String("unselect"))
-                banks.lstbanche->setListIndex(-1);
-            else if (parts.at(0) == QLatin1String("cal"))
-                banks.Calibrazione->click();
+        QTest::addColumn<QString>("archive"); // lines, before
+        QTest::addColumn<int>("current");     // IDbanca at opening
+        QTest::addColumn<QString>("script");  // steps, each ended by ";"
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<QString>("after");   // lines, after closing
+        QTest::addColumn<int>("idAfter");
+
+        const QString three = "A" + Blanks + "3|1\nB" + Blanks + "12|2\nC" + Blanks + "5|3\n";
+        QTest::newRow("opens on the current bank; the next id follows the highest")
+            << three << 12 << "add:NUOVA:999;del;" << QList<Answer>{Answer::Yes}
+            << QStringList{"Si desidera realmente Cancellare «B» ?"}
+            << "A" + Blanks + "3|1\nC" + Blanks + "5|3\nNUOVA" + Blanks + "13|999\n" << 12;
+        QTest::newRow("deleting row 0 selects the new row 0, then No keeps it")
+            << three << 3 << "del;del;" << QList<Answer>{Answer::Yes, Answer::No}
+            << QStringList{"Si desidera realmente Cancellare «A» ?", "Si desidera realmente Cancellare «B» ?"}
+            << "B" + Blanks + "12|2\nC" + Blanks + "5|3\n" << 3;
+        QTest::newRow("deleting the only bank leaves an empty file")
+            << "A" + Blanks + "3|1\n" << 3 << "del;del;" << QList<Answer>{Answer::Yes}
+            << QStringList{"Si desidera realmente Cancellare «A» ?"} << QString() << 3;
+        QTest::newRow("a bar or a blank name is refused")
+            << QString() << 0 << "add:ab|cd:1;add:  :1;add:Alfa:1|2;" << QList<Answer>{}
+            << QStringList{"Il nome della Banca «ab|cd» contiene caratteri che l'archivio delle Banche non può "
+                           "conservare (|): occorre toglierli per salvare la Banca.",
+                           "Occorre inserire il nome della Banca.",
+                           "Il numero di conto «1|2» contiene caratteri che l'archivio delle Banche non può "
+                           "conservare (|): occorre toglierli per salvare la Banca."}
+            << QString() << 0;
+        QTest::newRow("calibration needs a selected bank")
+            << three << 3 << "unselect;cal;" << QList<Answer>{} << QStringList{"Occorre selezionare la Banca."} << three << 3;
+        QTest::newRow("calibration of an empty list offers a new bank")
+            << QString() << 0 << "cal:Alfa:9;" << QList<Answer>{} << QStringList{"Occorre creare una nuova Banca."}
+            << "Alfa" + Blanks + "1|9\n" << 0;
+        QTest::newRow("calibration sets the current bank, upper-cased")
+            << "Banca Alfa" + Blanks + "7|ab12\n" << 0 << "cal;" << QList<Answer>{} << QStringList{}
+            << "Banca Alfa" + Blanks + "7|ab12\n" << 7;
+    }
+
+    void buttons()
+    {
+        QFETCH(QString, archive);
+        QFETCH(int, current);
+        QFETCH(QString, script);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(QString, after);
+        QFETCH(int, idAfter);
+
+        QTemporaryDir dir;
+        QVERIFY(putBytes(dir.filePath("Banche.ini"), archive.toLatin1().replace("\n", "\r\n")));
+        QVERIFY(putBytes(dir.filePath("Quendra.ini"), "default layout\r\n"));
+        qint32 id = current;
+        QString bankName, account;
+        FakeMessageBoxes messages;
+        messages.answers = answers;
+        RecordingPrintDevice printer;
+        QWidget mainWindow;
+        {
+            FrmBanche banks(dir.path(), id, bankName, account, messages, printer, &mainWindow);
+            banks.show();
+            for (const QString &step : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+                const QStringList parts = step.split(QLatin1Char(':'));
+                // A calibration always opens a window; "add" only names the bank it adds.
+                if (parts.size() == 3 || parts.at(0) == QLatin1String("cal"))
+                    answerNextWindow(&banks, parts.value(1), parts.value(2));
+                if (parts.at(0) == QLatin1String("add"))
+                    banks.AddBAN->click();
+                else if (parts.at(0) == QLatin1String("del"))
+                    banks.DelBAN->click();
+                else if (parts.at(0) == QLatin1String("unselect"))
+                    banks.lstbanche->setListIndex(-1);
+                else if (parts.at(0) == QLatin1String("cal"))
+                    banks.Calibrazione->click();
+            }
+            if (banks.isVisible())
+                banks.Uscita->click();
+            QVERIFY(mainWindow.isVisible());
         }
-        if (banks.isVisible())
-            banks.Uscita->click();
-        QVERIFY(mainWindow.isVisible());
+        QStringList texts;
+        for (const auto &request : std::as_const(messages.asked))
+            texts.append(request.text);
+        QTEST(texts, "asked");
+        QCOMPARE(bytesIn(dir.filePath("Banche.ini")), after.toLatin1().replace("\n", "\r\n"));
+        QCOMPARE(id, idAfter);
+        if (idAfter == 7) {
+            QCOMPARE(bankName, QStringLiteral("BANCA ALFA"));
+            QCOMPARE(account, QStringLiteral("AB12"));
+            // The bank's first calibration starts from the default layout.
+            QCOMPARE(bytesIn(dir.filePath("Quendra7.ini")), QByteArray("default layout\r\n"));
+        }
     }
-    QStringList texts;
-    for (const auto &request : std::as_const(messages.asked))
-        texts.append(request.text);
-    QTEST(texts, "asked");
-    QCOMPARE(bytesIn(dir.filePath("Banche.ini")), after.toLatin1().replace("\n", "\r\n"));
-    QCOMPARE(id, idAfter);
-    if (idAfter == 7) {
-        QCOMPARE(bankName, QStringLiteral("BANCA ALFA"));
-        QCOMPARE(account, QStringLiteral("AB12"));
-        // The bank's first calibration starts from the default layout.
-        QCOMPARE(bytesIn(dir.filePath("Quendra7.ini")), QByteArray("default layout\r\n"));
-    }
-}
+};
 
 QTEST_MAIN(TestFrmBanche)
 #include "tst_frmbanche.moc"

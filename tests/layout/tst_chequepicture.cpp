@@ -40,49 +40,46 @@ class tst_ChequePicture : public QObject
     Q_OBJECT
 
 private slots:
-    void read_data();
-    void read();
-};
+    void read_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSizeF>("twips"); // 1440 an inch; empty when refused
+        QTest::addColumn<QString>("error"); // after the file's name
 
-void tst_ChequePicture::read_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QSizeF>("twips"); // 1440 an inch; empty when refused
-    QTest::addColumn<QString>("error"); // after the file's name
-
-    QTest::newRow("PNG at 600 dpi") << picture("png", 600) << QSizeF(1440, 720) << "";
-    QTest::newRow("PNG with no resolution: 300 dpi") << picture("png", 96, true) << QSizeF(2880, 1440) << "";
-    QTest::newRow("JPEG at 200 dpi") << picture("jpeg", 200) << QSizeF(4320, 2160) << "";
-    // 100 x 50 mm become the whole points 283 x 142 in the file: 20 twips each.
-    QTest::newRow("one-page PDF at paper size") << pdf(1) << QSizeF(5660, 2840) << "";
-    QTest::newRow("two-page PDF")
-        << pdf(2) << QSizeF() << " ha 2 pagine: serve un PDF di una sola pagina, con l'assegno.";
-    QTest::newRow("text") << QByteArray("LUOGO\r\n") << QSizeF()
-                          << " non è un'immagine PNG o JPEG né un PDF: non può fare da immagine dell'assegno.";
-    QTest::newRow("PNG cut short") << picture("png", 300).left(60) << QSizeF() << " non può essere letta: ";
-}
-
-void tst_ChequePicture::read()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QSizeF, twips);
-    QFETCH(QString, error);
-    QTemporaryDir dir;
-    const QString file = dir.filePath("scan");
-    if (QFile out(file); !out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
-        QFAIL("cannot write the picture");
-    QString told;
-    const auto image = ChequePicture::read(file, &told);
-    if (!error.isEmpty()) {
-        QVERIFY2(!image && told.contains(QDir::toNativeSeparators(file) + error), qPrintable(told));
-        return;
+        QTest::newRow("PNG at 600 dpi") << picture("png", 600) << QSizeF(1440, 720) << "";
+        QTest::newRow("PNG with no resolution: 300 dpi") << picture("png", 96, true) << QSizeF(2880, 1440) << "";
+        QTest::newRow("JPEG at 200 dpi") << picture("jpeg", 200) << QSizeF(4320, 2160) << "";
+        // 100 x 50 mm become the whole points 283 x 142 in the file: 20 twips each.
+        QTest::newRow("one-page PDF at paper size") << pdf(1) << QSizeF(5660, 2840) << "";
+        QTest::newRow("two-page PDF")
+            << pdf(2) << QSizeF() << " ha 2 pagine: serve un PDF di una sola pagina, con l'assegno.";
+        QTest::newRow("text") << QByteArray("LUOGO\r\n") << QSizeF()
+                              << " non è un'immagine PNG o JPEG né un PDF: non può fare da immagine dell'assegno.";
+        QTest::newRow("PNG cut short") << picture("png", 300).left(60) << QSizeF() << " non può essere letta: ";
     }
-    QVERIFY2(image, qPrintable(told));
-    const QSizeF size = ChequePicture::sizeInTwips(*image);
-    QVERIFY2(qAbs(size.width() - twips.width()) < 2 && qAbs(size.height() - twips.height()) < 2,
-             qPrintable(QString("%1 x %2").arg(size.width()).arg(size.height())));
 
-}
+    void read()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSizeF, twips);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("scan");
+        if (QFile out(file); !out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+            QFAIL("cannot write the picture");
+        QString told;
+        const auto image = ChequePicture::read(file, &told);
+        if (!error.isEmpty()) {
+            QVERIFY2(!image && told.contains(QDir::toNativeSeparators(file) + error), qPrintable(told));
+            return;
+        }
+        QVERIFY2(image, qPrintable(told));
+        const QSizeF size = ChequePicture::sizeInTwips(*image);
+        QVERIFY2(qAbs(size.width() - twips.width()) < 2 && qAbs(size.height() - twips.height()) < 2,
+                 qPrintable(QString("%1 x %2").arg(size.width()).arg(size.height())));
+
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_ChequePicture)
 #include "tst_chequepicture.moc"

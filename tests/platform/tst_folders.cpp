@@ -9,49 +9,45 @@ class TestFolders : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void dataFolder_data();
-    void dataFolder();
-    void folderExists();
+    void dataFolder_data()
+    {
+        QTest::addColumn<QString>("programDir");
+        QTest::addColumn<QString>("userData");
+        QTest::addColumn<bool>("windows");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("windows drive D, any current drive") << "D:/Apps/quendra" << "C:/Users/anna/AppData"
+                                                            << true << "D:\\Quendra";
+        QTest::newRow("windows network share") << "\\\\server\\apps\\quendra" << "C:\\Users\\anna\\AppData\\Roaming"
+                                               << true << "C:\\Users\\anna\\AppData\\Roaming\\Quendra";
+        QTest::newRow("linux") << "/usr/bin" << "/home/anna/.local/share" << false
+                               << "/home/anna/.local/share/Quendra";
+        QTest::newRow("linux program path looks like a drive") << "C:/odd" << "/home/anna/.local/share"
+                                                               << false << "/home/anna/.local/share/Quendra";
+    }
+
+    void dataFolder()
+    {
+        QFETCH(QString, programDir);
+        QFETCH(QString, userData);
+        QFETCH(bool, windows);
+        QTEST(Folders::dataFolderFor(programDir, userData, windows), "expected");
+    }
+
+    void folderExists()
+    {
+        QTemporaryDir dir;
+        QVERIFY(Folders::FolderExists(dir.path()));
+        QVERIFY(Folders::FolderExists(dir.path() + QLatin1Char('/')));
+        QVERIFY(!Folders::FolderExists(dir.filePath(QStringLiteral("missing"))));
+        QVERIFY(!Folders::FolderExists(QString()));
+        const QString file = dir.filePath(QStringLiteral("plain"));
+        QVERIFY(putBytes(file, {}));
+        QVERIFY(!Folders::FolderExists(file));
+        QVERIFY(!Folders::createFolder(file + QLatin1String("/Quendra")));
+        QVERIFY(Folders::createFolder(dir.filePath(QStringLiteral("a/b/Quendra"))));
+        QVERIFY(Folders::FolderExists(dir.filePath(QStringLiteral("a/b/Quendra"))));
+    }
 };
-
-void TestFolders::dataFolder_data()
-{
-    QTest::addColumn<QString>("programDir");
-    QTest::addColumn<QString>("userData");
-    QTest::addColumn<bool>("windows");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("windows drive D, any current drive") << "D:/Apps/quendra" << "C:/Users/anna/AppData"
-                                                        << true << "D:\\Quendra";
-    QTest::newRow("windows network share") << "\\\\server\\apps\\quendra" << "C:\\Users\\anna\\AppData\\Roaming"
-                                           << true << "C:\\Users\\anna\\AppData\\Roaming\\Quendra";
-    QTest::newRow("linux") << "/usr/bin" << "/home/anna/.local/share" << false
-                           << "/home/anna/.local/share/Quendra";
-    QTest::newRow("linux program path looks like a drive") << "C:/odd" << "/home/anna/.local/share"
-                                                           << false << "/home/anna/.local/share/Quendra";
-}
-
-void TestFolders::dataFolder()
-{
-    QFETCH(QString, programDir);
-    QFETCH(QString, userData);
-    QFETCH(bool, windows);
-    QTEST(Folders::dataFolderFor(programDir, userData, windows), "expected");
-}
-
-void TestFolders::folderExists()
-{
-    QTemporaryDir dir;
-    QVERIFY(Folders::FolderExists(dir.path()));
-    QVERIFY(Folders::FolderExists(dir.path() + QLatin1Char('/')));
-    QVERIFY(!Folders::FolderExists(dir.filePath(QStringLiteral("missing"))));
-    QVERIFY(!Folders::FolderExists(QString()));
-    const QString file = dir.filePath(QStringLiteral("plain"));
-    QVERIFY(putBytes(file, {}));
-    QVERIFY(!Folders::FolderExists(file));
-    QVERIFY(!Folders::createFolder(file + QLatin1String("/Quendra")));
-    QVERIFY(Folders::createFolder(dir.filePath(QStringLiteral("a/b/Quendra"))));
-    QVERIFY(Folders::FolderExists(dir.filePath(QStringLiteral("a/b/Quendra"))));
-}
 
 QTEST_GUILESS_MAIN(TestFolders)
 #include "tst_folders.moc"
