@@ -61,8 +61,10 @@ appstreamcli validate --no-net /usr/share/metainfo/$app_id.metainfo.xml >"$tmp/a
 for f in scalable/apps/$app_id.svg 256x256/apps/$app_id.png; do
     [[ -s /usr/share/icons/hicolor/$f ]] || e2e_fail "no icon /usr/share/icons/hicolor/$f"
 done
-# PDF pictures are drawn by a module the program looks for in its library folder.
-grep -q "^f /usr/lib/.*/quendra/libquendra_pdfpage.so$" "$tmp/files" || e2e_fail "no PDF module installed"
+# PDF pictures are drawn by a module the program looks for at a path of its
+# own (a UTF-16 string in it), relative to the program.
+rel=$(strings -a -e l /usr/bin/quendra | grep -m1 '/quendra/plugins$') || e2e_fail "no module folder in the program"
+[[ -f /usr/bin$rel/libquendra_pdfpage.so ]] || e2e_fail "no PDF module in /usr/bin$rel"
 e2e_log "installed: $(grep -c '^f' "$tmp/files") files; desktop entry and AppStream data valid"
 
 # --- start the installed program ------------------------------------------------
