@@ -31,6 +31,7 @@ QByteArray pdf(int pages)
     QPainter painter(&writer);
     if (pages > 1)
         writer.newPage();
+    painter.end(); // the file is written out here, not when the painter goes
     return bytes;
 }
 } // namespace
