@@ -2,6 +2,7 @@
 
 #include "frminput.h"
 #include "urlopener.h"
+#include "widgetcolours.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -23,11 +24,8 @@ const QColor Yellow(255, 255, 0);
 void setTextColour(QLabel *label, const QColor &colour)
 {
     // Most ticks keep the colour; a palette change would repaint for nothing.
-    if (label->palette().color(QPalette::WindowText) == colour)
-        return;
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    if (label->palette().color(QPalette::WindowText) != colour)
+        WidgetColours::set(*label, {QPalette::WindowText}, colour);
 }
 
 } // namespace

@@ -21,6 +21,7 @@
 #include "textfile.h"
 #include "unsavednotice.h"
 #include "urlopener.h"
+#include "widgetcolours.h"
 #include "vendor.h"
 #include "vendorpanel.h"
 
@@ -43,11 +44,7 @@ const QColor FocusYellow(255, 255, 0);
 
 void setTextColour(QWidget *widget, const QColor &colour)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    widget->setPalette(palette);
+    WidgetColours::set(*widget, {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}, colour);
 }
 
 void setFieldBackground(QWidget *widget, const QColor &colour)

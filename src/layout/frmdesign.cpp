@@ -10,6 +10,7 @@
 #include "testprint.h"
 #include "textfile.h"
 #include "twips.h"
+#include "widgetcolours.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -36,13 +37,6 @@ const QString HintDragging = QStringLiteral("Cliccare e trascinare con il mouse 
 
 constexpr int LabelHeight = 255;
 constexpr Qt::KeyboardModifiers DragModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
-
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
 
 /// The modifiers held once \a key has gone down or up: the key event of a
 /// modifier itself may or may not count it, depending on the platform.
@@ -77,7 +71,7 @@ frmDesign::frmDesign(const QString &dataFolder, qint32 idBanca, const QString &b
     setModal(true);
     setFixedSize(LabelDrag::toPixels(8775), LabelDrag::toPixels(4725));
     setAutoFillBackground(true);
-    setColour(this, QPalette::Window, Background);
+    WidgetColours::set(*this, {QPalette::Window}, Background);
     // Moves over the bare area tell the hint to calm down again.
     setMouseTracking(true);
     createControls();
@@ -122,8 +116,8 @@ void frmDesign::createControls()
         label->setGeometry(Twips::rect(d.left, d.top, d.width, LabelHeight));
         label->setFont(Twips::font(QStringLiteral("Arial"), 8.25, true));
         label->setAutoFillBackground(true);
-        setColour(label, QPalette::Window, PaleCyan);
-        setColour(label, QPalette::WindowText, d.text);
+        WidgetColours::set(*label, {QPalette::Window}, PaleCyan);
+        WidgetColours::set(*label, {QPalette::WindowText}, d.text);
         label->setCursor(Qt::SizeAllCursor);
         label->installEventFilter(this);
         m_fields.append({label, d.position});
@@ -245,7 +239,7 @@ void frmDesign::showFiguresCaption()
 
 void frmDesign::setHintColour(const QColor &colour)
 {
-    setColour(MsgLabel, QPalette::WindowText, colour);
+    WidgetColours::set(*MsgLabel, {QPalette::WindowText}, colour);
 }
 
 void frmDesign::showHint(const QKeyEvent &key)
