@@ -2,6 +2,7 @@
 // and the other changes that make it work on every column at once.
 
 #include "columnlist.h"
+#include "runbenchmarks.h"
 #include "uclinkedlist.h"
 
 #include <QApplication>
@@ -120,11 +121,5 @@ BENCHMARK(scrollToMiddle)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -8,6 +8,7 @@
 #include "foldedprefixindex.h"
 #include "layoutfile.h"
 #include "qtprintdevice.h"
+#include "runbenchmarks.h"
 #include "textfile.h"
 #include "textlinesmodel.h"
 
@@ -256,13 +257,8 @@ BENCHMARK(chequePrint)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    combo.reset();
-    folder.reset();
-    return 0;
+    return runBenchmarks(argc, argv, [] {
+        combo.reset();
+        folder.reset();
+    });
 }
