@@ -52,14 +52,18 @@ void PayeeList::startReading()
 
 void PayeeList::ensureLoaded()
 {
-    startReading();
-    if (!m_model->isLoading())
+    // Needed before the read has even started, the file is read here.
+    const bool unread = std::exchange(m_readPending, false);
+    if (!unread && !m_model->isLoading())
         return;
     // Taking the names in resets the list, which would empty the field or
     // put the first name into it: what is in the field by then stays.
     const QString text = m_combo.currentText();
     const int cursor = m_combo.lineEdit()->cursorPosition();
-    m_model->finishLoading();
+    if (unread)
+        m_model->load(BeneficiaryArchive::fileName(m_state.DataFolder));
+    else
+        m_model->finishLoading();
     m_combo.setCurrentIndex(-1);
     m_combo.setEditText(text);
     m_combo.lineEdit()->setCursorPosition(cursor);
