@@ -28,18 +28,12 @@ bool EntryKeys::amountKeyRefused(QKeyEvent *key)
     if (key->text().isEmpty() || key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab
         || key->key() == Qt::Key_Backtab)
         return false;
+    // Digits and both separators go on to the field's rule, which knows
+    // whether the amount can take them there; everything else, the paste
+    // shortcut included, is no part of an amount.
     const QChar c = key->text().at(0);
-    if (c == QLatin1Char('.')) {
-        // The keypad's point and the full stop both mean the decimal comma.
-        if (!m_amount.text().contains(QLatin1Char(',')))
-            m_amount.insert(QStringLiteral(","));
-        return true;
-    }
-    if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('\b'))
-        return false;
-    if (c == QLatin1Char(','))
-        return m_amount.text().contains(QLatin1Char(','));
-    return true;
+    return !((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('\b')
+             || c == QLatin1Char('.') || c == QLatin1Char(','));
 }
 
 bool EntryKeys::eventFilter(QObject *watched, QEvent *event)

@@ -7,9 +7,9 @@ class QKeyEvent;
 class QLineEdit;
 
 /// The main window's key rules: Enter walks from the place to the date,
-/// the amount and the payee; the amount takes digits and one decimal comma
-/// (a full stop becomes the comma); BANCA takes no typed character, list
-/// open or closed.
+/// the amount and the payee, whatever the modifiers; the amount takes only
+/// the keys of an amount (digits, comma, dot); BANCA takes no typed
+/// character, list open or closed.
 class EntryKeys : public QObject
 {
     Q_OBJECT

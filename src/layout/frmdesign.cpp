@@ -6,6 +6,7 @@
 #include "frmselprinter.h"
 #include "layoutfile.h"
 #include "messageboxes.h"
+#include "numbertext.h"
 #include "screenreader.h"
 #include "testprint.h"
 #include "textfile.h"
@@ -141,9 +142,10 @@ void frmDesign::createControls()
         auto e = new QLineEdit(parent);
         e->setObjectName(QLatin1String(name));
         e->setGeometry(geometry);
-        // The origin goes into the layout file as typed, on one line of
-        // Windows-1252.
-        FieldGuard::install(*e, FieldGuard::Rule::Storable);
+        // The origin goes into the layout file as typed: the box keeps only
+        // what the cheque's reader of that file reads as the test print
+        // does, so that paper and cheque agree.
+        FieldGuard::install(*e, FieldGuard::Rule::Margin);
         return e;
     };
     auto button = [this](const char *name, const char *caption, QRect geometry) {
@@ -339,8 +341,28 @@ void frmDesign::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
+bool frmDesign::marginsReadable()
+{
+    for (QLineEdit *box : {SXmargin, DXmargin}) {
+        float ignored;
+        if (NumberText::toSingle(box->text(), &ignored))
+            continue;
+        // An origin the cheque cannot read would print it where the last
+        // layout read left it.
+        const QString which = box == SXmargin ? QStringLiteral("Sinistra") : QStringLiteral("Superiore");
+        m_messages.notify(QStringLiteral("L'origine di stampa «") + which
+                              + QStringLiteral("» deve essere un numero di centimetri, per esempio 2,3."),
+                          MessageBoxes::Icon::Exclamation);
+        box->setFocus();
+        return false;
+    }
+    return true;
+}
+
 void frmDesign::salvaPos()
 {
+    if (!marginsReadable())
+        return;
     const auto answer = m_messages.question(QStringLiteral("Salvare le posizioni attuali ") + m_bankName
                                                 + QLatin1Char('?'),
                                             MessageBoxes::Icon::Question, MessageBoxes::Answer::No);
@@ -377,6 +399,8 @@ void frmDesign::resetta()
 
 void frmDesign::stampaTest()
 {
+    if (!marginsReadable())
+        return;
     // The preview and the paper show the same page, even across midnight.
     const QString left = SXmargin->text(), top = DXmargin->text(), date = ShortDate(QDate::currentDate());
     const ChequeLayout labels = positions();

@@ -1,5 +1,6 @@
 #include "chequeprint.h"
 
+#include "amounttext.h"
 #include "printpage.h"
 
 namespace {
@@ -47,7 +48,7 @@ bool PrintChequePage(PrintDevice &device, const ChequeLayout &layout, const Cheq
     if (!fields.IMPORTO.trimmed().isEmpty()) {
         // Text that is not an amount prints as 0: decimals only, so the
         // cheque shows plainly that the amount is missing.
-        const Currency amount = Currency::fromText(fields.IMPORTO).value_or(Currency());
+        const Currency amount = AmountText::read(fields.IMPORTO.trimmed()).value_or(Currency());
         const bool positive = amount > Currency();
 
         page.setSize(PrintPage::FigureSize);

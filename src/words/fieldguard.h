@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QComboBox;
 class QLineEdit;
 
@@ -17,11 +19,17 @@ public:
     enum class Rule {
         OneLine,  ///< any text on one line
         Storable, ///< one line of what the Windows-1252 data files can hold
-        Amount,   ///< digits and at most one decimal comma
+        Amount,   ///< an amount as AmountText reads it, or the start of one
+        Margin,   ///< a print origin as the layout file's reader takes it
     };
 
+    /// Told, from the event loop once the edit is done, what a field would
+    /// not take: the characters a Storable field cannot keep, or the whole
+    /// paste or drop an Amount field refused.
+    using RefusedHandler = std::function<void(const QString &refused)>;
+
     /// Guards edit; the guard belongs to it.
-    static void install(QLineEdit &edit, Rule rule);
+    static void install(QLineEdit &edit, Rule rule, RefusedHandler onRefused = {});
     /// Guards the edit field of an editable combo box, and its Alt chords,
     /// which arrive at the combo box itself.
     static void install(QComboBox &combo, Rule rule);

@@ -162,7 +162,7 @@ private Q_SLOTS:
         QTRY_COMPARE(QApplication::focusWidget(), f.LUOGO);
         QVERIFY(isYellow(f.LUOGO));
         const QList<QPair<QLineEdit *, Qt::KeyboardModifiers>> walk = {
-            {f.LUOGO, Qt::NoModifier}, {f.GGMMAAAA, Qt::ShiftModifier}, {f.IMPORTO, Qt::ControlModifier}};
+            {f.LUOGO, Qt::AltModifier}, {f.GGMMAAAA, Qt::ControlModifier}, {f.IMPORTO, Qt::ShiftModifier | Qt::AltModifier}};
         for (int i = 0; i < walk.size(); ++i) {
             QTest::keyClicks(walk[i].first, QStringLiteral("12"));
             QTest::keyClick(walk[i].first, i == 1 ? Qt::Key_Enter : Qt::Key_Return, walk[i].second);
@@ -196,30 +196,47 @@ private Q_SLOTS:
         }
     }
 
+    void amountTypedWithWords_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("dot for thousands, comma for cents") << "1.500,50" << "1.500,50" << "MILLECINQUECENTO / 50";
+        QTest::newRow("comma for cents") << "1500,50" << "1500,50" << "MILLECINQUECENTO / 50";
+        QTest::newRow("keypad dot for cents") << "1500.50" << "1500.50" << "MILLECINQUECENTO / 50";
+        QTest::newRow("a dot then three digits groups thousands") << "12.500" << "12.500" << "DODICIMILACINQUECENTO / 00";
+        QTest::newRow("groups of three only") << "1.5000" << "1.500" << "MILLECINQUECENTO / 00";
+        QTest::newRow("a third cent refused") << "12,505" << "12,50" << "DODICI / 50";
+        QTest::newRow("a second comma refused") << "1,5,0" << "1,50" << "UNO / 50";
+        QTest::newRow("no comma after a cents dot") << "1.5,0" << "1.50" << "UNO / 50";
+        QTest::newRow("a zero group is no thousands") << "0.500" << "0.50" << "ZERO / 50";
+        QTest::newRow("no thirteenth digit") << "9999999999999" << "999999999999"
+                                             << "NOVECENTONOVANTANOVEMILIARDINOVECENTONOVANTANOVEMILIONI"
+                                                "NOVECENTONOVANTANOVEMILANOVECENTONOVANTANOVE / 00";
+        QTest::newRow("a lone comma has no words") << "," << "," << "";
+    }
+
     void amountTypedWithWords()
     {
+        QFETCH(QString, keys);
         WindowFixture w;
         QVERIFY(w.show());
         QLineEdit *amount = w.window.IMPORTO;
         amount->setFocus();
         QSignalSpy rewrites(w.window.IMPORTO_ABC, &QLineEdit::textChanged);
-        const QList<QPair<char, QString>> steps = {
-            {'1', "UNO / 00"}, {'2', "DODICI / 00"}, {'.', "DODICI / 00"}, {'5', "DODICI / 50"}, {'0', "DODICI / 50"}};
-        for (const auto &[key, words] : steps) {
+        for (const QChar key : keys) {
             const auto before = rewrites.count();
-            QTest::keyClick(amount, key);
-            QCOMPARE(w.window.IMPORTO_ABC->text(), words);
-            QVERIFY2(rewrites.count() > before, "the words are rewritten at every keystroke");
+            QTest::keyClick(amount, key.toLatin1());
+            QVERIFY2(rewrites.count() > before || amount->text().isEmpty() || key == QLatin1Char(','),
+                     "the words are rewritten at every keystroke");
         }
-        QCOMPARE(amount->text(), QStringLiteral("12,50"));
-        QTest::keyClick(amount, Qt::Key_Home);
-        QTest::keyClick(amount, Qt::Key_Delete);
-        QCOMPARE(w.window.IMPORTO_ABC->text(), QStringLiteral("DUE / 50"));
-        // Past what an amount can hold the field still takes digits, but no words.
-        amount->setText(QStringLiteral("9999999999999999"));
-        QTest::keyClick(amount, Qt::Key_9);
-        QCOMPARE(amount->text(), QStringLiteral("99999999999999999"));
-        QVERIFY(w.window.IMPORTO_ABC->text().isEmpty());
+        QTEST(amount->text(), "text");
+        QTEST(w.window.IMPORTO_ABC->text(), "words");
+        QVERIFY(w.messages.asked.isEmpty());
+        // Typed over, the words could state another amount than the figures.
+        w.window.IMPORTO_ABC->setFocus();
+        QTest::keyClicks(w.window.IMPORTO_ABC, QStringLiteral("X"));
+        QTEST(w.window.IMPORTO_ABC->text(), "words");
         amount->selectAll();
         QTest::keyClick(amount, Qt::Key_Backspace);
         QVERIFY(w.window.IMPORTO_ABC->text().isEmpty());
@@ -232,14 +249,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("start"); // | marks the caret
         QTest::addColumn<QString>("incoming");
         QTest::addColumn<QString>("after");
-        QTest::newRow("LUOGO: what the layout file cannot hold") << "LUOGO" << "Ctrl+V" << "" << "Zürich ☃" << "Zürich ";
-        QTest::newRow("NumCC: dropped line break") << "NumCC" << "drop" << "" << "0001\r\n2345" << "0001 2345";
-        QTest::newRow("GGMMAAAA: paper holds any character") << "GGMMAAAA" << "menu" << "" << "5 ☃ 2026\n" << "5 ☃ 2026 ";
+        QTest::addColumn<QString>("notice"); // the notice that follows, if any
+        const QString noNotice;
+        QTest::newRow("LUOGO: what the layout file cannot hold is told")
+            << "LUOGO" << "Ctrl+V" << "" << "Zürich ☃\u200b" << "Zürich "
+            << "«Luogo» non può contenere questi caratteri, che non sono stati inseriti: ☃.";
+        QTest::newRow("LUOGO: a letter takes its plain form") << "LUOGO" << "menu" << "" << "Bucureşti" << "Bucuresti"
+                                                              << noNotice;
+        QTest::newRow("NumCC: dropped line break") << "NumCC" << "drop" << "" << "0001\r\n2345" << "0001 2345"
+                                                   << noNotice;
+        QTest::newRow("NumCC: what has no plain form is told by its code")
+            << "NumCC" << "drop" << "" << "12\u3000\u03013" << "12 3"
+            << "«Numero di conto» non può contenere questi caratteri, che non sono stati inseriti: U+0301.";
+        QTest::newRow("GGMMAAAA: paper holds any character") << "GGMMAAAA" << "menu" << "" << "5 ☃ 2026\n" << "5 ☃ 2026 "
+                                                             << noNotice;
         QTest::newRow("BENEFICIARIO: one line from the menu") << "BENEFICIARIO" << "menu" << "" << "ROSSI\r\nMARIO"
-                                                              << "ROSSI MARIO";
-        QTest::newRow("IMPORTO: the menu keeps what typing would") << "IMPORTO" << "menu" << "" << "12.50 EUR" << "12,50";
-        QTest::newRow("IMPORTO: the comma already there stays") << "IMPORTO" << "menu" << "|12,5" << "3,4" << "3412,5";
-        QTest::newRow("IMPORTO: the paste shortcut is refused") << "IMPORTO" << "Ctrl+V" << "12" << "999" << "12";
+                                                              << "ROSSI MARIO" << noNotice;
+        QTest::newRow("BENEFICIARIO: direction and zero-width marks never enter")
+            << "BENEFICIARIO" << "drop" << "" << "\u202eMARIO\u200b ROSSI\u2066\ufeff" << "MARIO ROSSI" << noNotice;
+        QTest::newRow("IMPORTO: the menu keeps what typing would") << "IMPORTO" << "menu" << "" << "€ 1.500,50 EUR"
+                                                                   << "1.500,50" << noNotice;
+        QTest::newRow("IMPORTO: the comma already there stays") << "IMPORTO" << "menu" << "|12,5" << "3,4" << "3412,5"
+                                                                << noNotice;
+        QTest::newRow("IMPORTO: a paste that would lose a digit is refused whole")
+            << "IMPORTO" << "drop" << "7" << "1,500.50" << "7"
+            << "«1,500.50» non è stato inserito: l'importo si scrive in euro con la virgola per i centesimi (al "
+               "massimo due cifre) e, se si vuole, il punto per le migliaia: per esempio 1.500,50 oppure 1500,50.";
+        QTest::newRow("IMPORTO: the paste shortcut is refused") << "IMPORTO" << "Ctrl+V" << "12" << "999" << "12"
+                                                                << noNotice;
     }
 
     void waysIn()
@@ -265,6 +302,11 @@ private Q_SLOTS:
         else
             drop(edit, incoming);
         QTEST(edit->text(), "after");
+        QFETCH(QString, notice);
+        if (!notice.isEmpty())
+            QTRY_COMPARE(w.messages.asked.size(), 1);
+        QTest::qWait(0);
+        QCOMPARE(w.messages.asked.isEmpty() ? QString() : w.messages.asked.constLast().text, notice);
     }
 
     void listOpenKeys_data()

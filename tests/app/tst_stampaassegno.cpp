@@ -44,16 +44,31 @@ class TestStampaAssegno : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void nothingToPrint()
+    void refusedBeforeAnything_data()
     {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("all blank") << " " << "Occorre inserire almeno un dato per poter stampare.";
+        QTest::newRow("an amount cut short")
+            << "1.500." << "L'importo «1.500.» non è completo: l'importo si scrive in euro con la virgola per i "
+                           "centesimi (al massimo due cifre) e, se si vuole, il punto per le migliaia: per esempio "
+                           "1.500,50 oppure 1500,50.";
+        QTest::newRow("a lone comma") << "," << "L'importo «,» non è completo: l'importo si scrive in euro con la "
+                                                "virgola per i centesimi (al massimo due cifre) e, se si vuole, il "
+                                                "punto per le migliaia: per esempio 1.500,50 oppure 1500,50.";
+    }
+
+    void refusedBeforeAnything()
+    {
+        QFETCH(QString, amount);
+        QFETCH(QString, message);
         WindowFixture w;
         QVERIFY(w.window.load());
         w.window.LUOGO->setText(QStringLiteral("   "));
-        w.window.IMPORTO_ABC->setText(QStringLiteral("UNO / 00"));
+        w.window.IMPORTO->setText(amount);
         w.window.BENEFICIARIO->setEditText(QStringLiteral(" "));
         QVERIFY(!pressPrint(w, Qt::Key_Return));
-        QCOMPARE(w.messages.asked, (QList<MessageBoxes::Request>{{"Occorre inserire almeno un dato per poter stampare.",
-                                                                  "Quendra", MessageBoxes::Icon::Critical}}));
+        QCOMPARE(w.messages.asked, (QList<MessageBoxes::Request>{{message, "Quendra", MessageBoxes::Icon::Critical}}));
         QVERIFY(w.printer.calls().isEmpty());
         QCOMPARE(w.bytes("Quendra.ini"), DefaultLayoutBytes);
     }

@@ -76,8 +76,9 @@ private slots:
     {
         Calibration c(m_printer, Remembered);
         QCOMPARE(c.w->windowTitle(), "Calibrazione assegno Banca Rossi 000123");
+        // A stored "2.3" comes in as the cheque's reader of the file will read it.
         QCOMPARE(QStringList({c.w->SXmargin->text(), c.w->DXmargin->text(), c.w->IMPORTO_CIFRE->text()}),
-                 QStringList({"2.3", " 13,5 ", "IMPORTO"}));
+                 QStringList({"2,3", " 13,5 ", "IMPORTO"}));
         QCOMPARE(c.w->LUOGO->geometry(), QRect(95, 19, 142, 17));
         QCOMPARE(c.w->IMPORTO_DEC->pos(), QPoint(552, 18)); // "x" is no number: the designed Left 8280 stays
         c.w->PrintComma->click();
@@ -161,7 +162,7 @@ private slots:
         QTest::addColumn<QPoint>("luogo");
         QTest::newRow("SalvaPos Yes: lines 1 and 17 emptied")
             << "SalvaPos" << Answer::Yes
-            << QByteArray("\r\n2.3\r\n 13,5 \r\n 585 \r\n 1725 \r\n 270 \r\n 4230 \r\n 270 \r\n 6015 \r\n 270 \r\n"
+            << QByteArray("\r\n2,3\r\n 13,5 \r\n 585 \r\n 1725 \r\n 270 \r\n 4230 \r\n 270 \r\n 6015 \r\n 270 \r\n"
                           " 8280 \r\n 1740 \r\n 2100 \r\n 2235 \r\n 2250 \r\n 0 \r\n\r\n 2700 \r\n 2250 \r\n")
             << QPoint(1725, 585);
         QTest::newRow("SalvaPos No") << "SalvaPos" << Answer::No << Remembered << QPoint(1725, 585);
@@ -185,6 +186,48 @@ private slots:
                                          MessageBoxes::Buttons::YesNo, Answer::No}}));
         QTEST(c.bytes(), "file");
         QTEST(twips(c.w->positions().LUOGO), "luogo");
+    }
+
+    void originBoxes_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("stored"); // line 2 once saved; empty when refused
+        QTest::addColumn<float>("printedAt"); // the place's left on the test page, mm
+        QTest::newRow("a dot becomes the comma") << "2.3" << "2,3" << "2,3" << 48.1354f;
+        QTest::newRow("a second comma, letters and inner blanks refused") << " 2,3,4 cm5" << " 2,34 " << " 2,34 "
+                                                                           << 48.5354f;
+        QTest::newRow("a sign only in front") << "-1-" << "-1" << "-1" << 15.1354f;
+        QTest::newRow("no number: told, nothing saved or printed") << "-," << "-," << "" << 0.0f;
+    }
+
+    void originBoxes()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, stored);
+        RecordingPrintDevice printer;
+        printer.setPrinters({"PDF"});
+        Calibration c(printer);
+        c.w->SXmargin->clear();
+        QTest::keyClicks(c.w->SXmargin, keys);
+        QTEST(c.w->SXmargin->text(), "shown");
+        QTimer::singleShot(50, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+        c.w->StampaTest->click();
+        c.messages.answers = {Answer::Yes};
+        c.w->SalvaPos->click();
+        if (stored.isEmpty()) {
+            QCOMPARE(c.messages.asked.constFirst().text,
+                     "L'origine di stampa «Sinistra» deve essere un numero di centimetri, per esempio 2,3.");
+            QCOMPARE(c.bytes(), DefaultLayoutBytes);
+            QVERIFY(printer.printed().isEmpty());
+            return;
+        }
+        QCOMPARE(c.bytes().split('\n').at(1), stored.toLatin1() + '\r');
+        QTEST(printer.printed().constFirst().x, "printedAt");
+        ChequeLayout saved;
+        QString scratch;
+        QVERIFY(LayoutFile::LoadLayout(c.file(), saved, scratch, scratch));
+        QCOMPARE(saved.SXmargin * 10 + 1425 * 25.4f / 1440, printer.printed().constFirst().x);
     }
 
     void failedSaveKeepsPositions()

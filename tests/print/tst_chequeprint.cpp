@@ -23,7 +23,9 @@ private slots:
         QTest::newRow("1500") << "1500" << 1 << QStringList{"#1 5 0 0, @13", "0 0 @13", words};
         QTest::newRow("1500, no comma") << "1500" << 0 << QStringList{"#1 5 0 0 @13", "0 0 @13", words};
         QTest::newRow("1500,5") << "1500,5" << 1 << QStringList{"#1 5 0 0, @13", "5 0 @13", words};
-        QTest::newRow("12,345") << "12,345" << 1 << QStringList{"#1 2, @13", "3 4 @13", words};
+        QTest::newRow("dot for thousands") << "1.500,5" << 1 << QStringList{"#1 5 0 0, @13", "5 0 @13", words};
+        QTest::newRow("keypad dot for cents") << "1500.50" << 1 << QStringList{"#1 5 0 0, @13", "5 0 @13", words};
+        QTest::newRow("not an amount: decimals only") << "12,345" << 1 << QStringList{"0 0 @13"};
         QTest::newRow("0: decimals only") << "0" << 1 << QStringList{"0 0 @13"};
         QTest::newRow("blank: nothing") << "  " << 1 << QStringList{};
     }
