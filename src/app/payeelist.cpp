@@ -3,6 +3,7 @@
 #include "appstate.h"
 #include "beneficiaryarchive.h"
 #include "combomessages.h"
+#include "fieldtext.h"
 #include "messageboxes.h"
 #include "textfile.h"
 #include "textlinesmodel.h"
@@ -104,7 +105,7 @@ void PayeeList::SaveBeneficiario(bool silentMode)
         m_messages.notify(QStringLiteral("Il Beneficiario «") + name
                               + QStringLiteral("» contiene caratteri che l'archivio dei Beneficiari "
                                                "non può conservare (")
-                              + unstorable + QStringLiteral(") e non viene salvato."),
+                              + FieldText::shownCharacters(unstorable) + QStringLiteral(") e non viene salvato."),
                           MessageBoxes::Icon::Exclamation);
         return;
     }

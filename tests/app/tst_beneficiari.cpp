@@ -61,10 +61,11 @@ private Q_SLOTS:
         QTest::newRow("already present") << "AddBEN"
             << QByteArray("ROSSI MARIO\r\n") << " ROSSI MARIO" << int(Answer::Yes)
             << QList<Request>{notice("Beneficiario già presente.", Icon::Exclamation)} << QByteArray("ROSSI MARIO\r\n") << "=";
-        QTest::newRow("name the archive cannot hold") << "AddBEN"
-            << QByteArray("ROSSI MARIO\r\n") << "Łukasz Wiśniewski" << int(Answer::Yes)
-            << QList<Request>{notice("Il Beneficiario «Łukasz Wiśniewski» contiene caratteri che l'archivio dei "
-                                     "Beneficiari non può conservare (Łś) e non viene salvato.", Icon::Exclamation)}
+        QTest::newRow("name the archive cannot hold, each character named") << "AddBEN"
+            << QByteArray("ROSSI MARIO\r\n") << "Łukasz\u2003Wiśniewski" << int(Answer::Yes)
+            << QList<Request>{notice("Il Beneficiario «Łukasz\u2003Wiśniewski» contiene caratteri che l'archivio "
+                                     "dei Beneficiari non può conservare (Ł U+2003 ś) e non viene salvato.",
+                                     Icon::Exclamation)}
             << QByteArray("ROSSI MARIO\r\n") << "=";
         const QByteArray three = "ROSSI MARIO\r\n\r\nBIANCHI LUCA\r\n  \r\nVERDI ANNA\r\n";
         QTest::newRow("middle entry, empty lines dropped") << "DelBEN"
