@@ -25,6 +25,17 @@ QString plainForm(char32_t c)
     return !plain.isEmpty() && TextFile::canEncode(plain) ? plain : QString();
 }
 
+/// Letters, digits, punctuation and symbols show on screen; blanks,
+/// controls and marks alone do not, nor do the few letters that are blanks.
+bool drawsSomething(char32_t c)
+{
+    if (c == 0x115F || c == 0x1160 || c == 0x3164 || c == 0xFFA0 || c == 0x2800)
+        return false;
+    const QChar::Category category = QChar::category(c);
+    return (category >= QChar::Number_DecimalDigit && category <= QChar::Number_Other)
+        || category >= QChar::Letter_Uppercase;
+}
+
 void addOnce(QString *list, const QString &character)
 {
     if (list && !list->contains(character))
@@ -153,28 +164,9 @@ QString shownCharacters(const QString &characters)
 {
     QStringList shown;
     for (const char32_t c : characters.toUcs4()) {
-        QString name;
-        if (c == U'\t') {
-            name = QStringLiteral("TAB");
-        } else if (c == 0x115F || c == 0x1160 || c == 0x3164 || c == 0xFFA0 || c == 0x2800) {
-            // Letters and a symbol that draw nothing at all.
-            name = QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
-        } else {
-            switch (QChar::category(c)) {
-            case QChar::Letter_Uppercase: case QChar::Letter_Lowercase: case QChar::Letter_Titlecase:
-            case QChar::Letter_Modifier: case QChar::Letter_Other:
-            case QChar::Number_DecimalDigit: case QChar::Number_Letter: case QChar::Number_Other:
-            case QChar::Punctuation_Connector: case QChar::Punctuation_Dash: case QChar::Punctuation_Open:
-            case QChar::Punctuation_Close: case QChar::Punctuation_InitialQuote:
-            case QChar::Punctuation_FinalQuote: case QChar::Punctuation_Other:
-            case QChar::Symbol_Math: case QChar::Symbol_Currency: case QChar::Symbol_Modifier:
-            case QChar::Symbol_Other:
-                name = QString::fromUcs4(&c, 1);
-                break;
-            default:
-                name = QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
-            }
-        }
+        const QString name = c == U'\t' ? QStringLiteral("TAB")
+            : drawsSomething(c)          ? QString::fromUcs4(&c, 1)
+                                         : QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
         if (!shown.contains(name))
             shown.append(name);
     }
