@@ -4,7 +4,7 @@
 #include "screenreader.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -34,8 +34,7 @@ frmSelPrinter::frmSelPrinter(PrintDevice &device, PagePreview::PageDrawer drawPa
     button->setAutoDefault(false);
     button->setMinimumSize(m_ok->minimumSize());
     // Left of OK, so the row still ends with OK and Annulla.
-    auto *row = qobject_cast<QHBoxLayout *>(layout()->itemAt(1)->layout());
-    row->insertWidget(1, button);
+    m_buttons->insertWidget(1, button);
     setTabOrder(m_list, button);
     setTabOrder(button, m_ok);
     connect(button, &QPushButton::clicked, this, &frmSelPrinter::preview);
@@ -47,6 +46,7 @@ frmSelPrinter::frmSelPrinter(PrintDevice &device, QWidget *parent)
     , m_list(new QListWidget(this))
     , m_ok(new QPushButton(this))
     , m_cancel(new QPushButton(QStringLiteral("&Annulla"), this))
+    , m_buttons(new QHBoxLayout)
 {
     setObjectName(QStringLiteral("frmSelPrinter"));
     setWindowTitle(QStringLiteral("Selezione Stampante"));
@@ -70,13 +70,23 @@ frmSelPrinter::frmSelPrinter(PrintDevice &device, QWidget *parent)
     m_ok->setMinimumSize(buttonSize);
     m_cancel->setMinimumSize(buttonSize);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
+    // An empty list with a disabled OK would leave the user guessing why.
+    auto *noPrinter = new QLabel(this);
+    noPrinter->setText(QStringLiteral("Non è installata alcuna stampante. Aggiungerne una dalle impostazioni "
+                                      "del sistema (per esempio \"Impostazioni > Stampanti\") oppure dalla "
+                                      "pagina web di CUPS, http://localhost:631, poi riaprire questa finestra."));
+    noPrinter->setObjectName(QStringLiteral("NessunaStampante"));
+    noPrinter->setWordWrap(true);
+    // So that the address can be copied into a browser.
+    noPrinter->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    m_buttons->addStretch();
+    m_buttons->addWidget(m_ok);
+    m_buttons->addWidget(m_cancel);
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(noPrinter);
     layout->addWidget(m_list, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(m_buttons);
 
     int count = 0;
     m_device.printerCount(count);
@@ -90,9 +100,12 @@ frmSelPrinter::frmSelPrinter(PrintDevice &device, QWidget *parent)
         m_list->setCurrentRow(0);
     else
         m_ok->setEnabled(false);
+    noPrinter->setVisible(m_list->count() == 0);
 
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection &, const QItemSelection &deselected) { keepOneSelected(deselected); });
     connect(m_ok, &QPushButton::clicked, this, &frmSelPrinter::confirm);
-    connect(m_cancel, &QPushButton::clicked, this, &frmSelPrinter::cancel);
+    connect(m_cancel, &QPushButton::clicked, this, &frmSelPrinter::reject);
     // A double-click picks the printer and confirms at once, as OK would.
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] {
         if (m_ok->isEnabled())
@@ -101,15 +114,20 @@ frmSelPrinter::frmSelPrinter(PrintDevice &device, QWidget *parent)
     ScreenReader::nameControls(*this, {{QStringLiteral("LstPrn"), QStringLiteral("Stampanti installate")}});
 }
 
-void frmSelPrinter::keyPressEvent(QKeyEvent *event)
+void frmSelPrinter::done(int result)
 {
-    // QDialog turns Esc into the same reject() as the close box, but only
-    // Esc means Annulla: the close box lets the caller print anyway.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        m_cancel->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    // Esc and the close box come here as reject(), like Annulla.
+    m_printCancelled = result != Accepted;
+    QDialog::done(result);
+}
+
+void frmSelPrinter::keepOneSelected(const QItemSelection &deselected)
+{
+    // A click on the blank part of the list, Ctrl+Space or Ctrl+click takes
+    // the highlight away, and OK would then print on the system's default
+    // queue instead of the printer the user last saw highlighted.
+    if (!m_list->selectionModel()->hasSelection() && !deselected.isEmpty())
+        m_list->selectionModel()->select(deselected.indexes().constFirst(), QItemSelectionModel::Select);
 }
 
 void frmSelPrinter::confirm()
@@ -126,14 +144,7 @@ void frmSelPrinter::confirm()
             break;
         }
     }
-    m_printCancelled = false;
     accept();
-}
-
-void frmSelPrinter::cancel()
-{
-    m_printCancelled = true;
-    reject();
 }
 
 void frmSelPrinter::preview()

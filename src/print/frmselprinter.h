@@ -5,6 +5,8 @@
 #include <QDialog>
 
 class PrintDevice;
+class QHBoxLayout;
+class QItemSelection;
 class QListWidget;
 class QPushButton;
 
@@ -21,21 +23,23 @@ public:
     /// for the printer chosen in the list, before anything is printed.
     frmSelPrinter(PrintDevice &device, PagePreview::PageDrawer drawPage, QWidget *parent = nullptr);
 
-    /// True only after Annulla (or Esc); OK and the close box leave it false.
+    /// False only after OK; Annulla, Esc, the close box and any other end
+    /// of the window mean no print.
     bool printCancelled() const { return m_printCancelled; }
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
+    void done(int result) override;
 
 private:
     void confirm();
-    void cancel();
+    void keepOneSelected(const QItemSelection &deselected);
     void preview();
 
     PrintDevice &m_device;
-    bool m_printCancelled = false;
+    // Until OK is pressed there is nothing to print on.
+    bool m_printCancelled = true;
     QListWidget *m_list;
     QPushButton *m_ok;
     QPushButton *m_cancel;
+    QHBoxLayout *m_buttons;
     PagePreview::PageDrawer m_drawPage;
 };

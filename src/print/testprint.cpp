@@ -44,12 +44,15 @@ bool PrintTestPage(PrintDevice &device, const QString &marginLeft, const QString
     page.printAt(PrintPage::position(origin, labels.GGMMAAAA), date);
 
     // The figures stand where a cheque's digits would: the same width, the
-    // same right-alignment.
+    // same right-alignment. The cheque prints "#" from that start and its
+    // digits after it, so the sample, which has no "#", begins one "#"
+    // further right; else a user fitting the figures by it misses by that.
     page.setSize(PrintPage::FigureSize);
     const QString figures = SpaceDigits(QStringLiteral("1500"));
     const double w = page.width(figures);
+    const double hash = page.width(QStringLiteral("#"));
     const QPointF at = PrintPage::position(origin, labels.IMPORTO_CIFRE);
-    page.printAt(QPointF(at.x() + (PrintPage::FiguresWidth - w), at.y()),
+    page.printAt(QPointF(at.x() + (PrintPage::FiguresWidth - w) + hash, at.y()),
                  labels.PrintComma == 1 ? figures + QLatin1Char(',') : figures);
     page.printAt(PrintPage::position(origin, labels.IMPORTO_DEC), SpaceDigits(QStringLiteral("00")));
     page.printAt(PrintPage::position(origin, labels.IMPORTO_ABC), QStringLiteral("MILLECINQUECENTO/00"));

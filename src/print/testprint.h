@@ -10,7 +10,9 @@
 class PrintDevice;
 
 /// The sample cheque of the calibration window: fixed texts at the labels'
-/// positions as they stand, saved or not. \a labels gives the positions in
+/// positions as they stand, saved or not, each starting where a cheque
+/// printed with the same positions puts that field's text (the figures
+/// where its digits begin, after the "#"). \a labels gives the positions in
 /// twips and PrintComma (1 = ticked); its margins are not used, the origin
 /// comes from the margin boxes' texts \a marginLeft and \a marginTop (cm).
 /// Returns true when every device operation succeeded.

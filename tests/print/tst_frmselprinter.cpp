@@ -8,6 +8,13 @@
 #include <QtPrintSupport>
 #include <QtWidgets>
 
+namespace {
+const QString NoPrinter = QStringLiteral(
+    "Non è installata alcuna stampante. Aggiungerne una dalle impostazioni del sistema "
+    "(per esempio \"Impostazioni > Stampanti\") oppure dalla pagina web di CUPS, http://localhost:631, "
+    "poi riaprire questa finestra.");
+} // namespace
+
 class tst_frmSelPrinter : public QObject
 {
     Q_OBJECT
@@ -17,24 +24,30 @@ private slots:
     {
         QTest::addColumn<QStringList>("printers"); // the last one is current before
         QTest::addColumn<int>("row");              // clicked first; -1 for none
+        QTest::addColumn<QString>("then");         // a key, or a click on the blank area or with Ctrl
         QTest::addColumn<QString>("how");          // a button, a key or the close box
         QTest::addColumn<bool>("cancelled");
         QTest::addColumn<int>("current");
 
         const QStringList three{"Zeta", "Alfa", "PDF"};
-        QTest::newRow("OK takes the chosen one") << three << 1 << "OK" << false << 1;
-        QTest::newRow("Enter at once takes the first") << three << -1 << "Return" << false << 0;
+        QTest::newRow("OK takes the chosen one") << three << 1 << "" << "OK" << false << 1;
+        QTest::newRow("Enter at once takes the first") << three << -1 << "" << "Return" << false << 0;
         QTest::newRow("equal names: the first of them")
-            << QStringList{"Alfa", "Ufficio", "Ufficio"} << 2 << "OK" << false << 1;
-        QTest::newRow("Esc cancels") << three << 1 << "Esc" << true << 2;
-        QTest::newRow("close box goes on unchanged") << three << 1 << "close" << false << 2;
-        QTest::newRow("no printers: Annulla cancels") << QStringList() << -1 << "Annulla" << true << -1;
+            << QStringList{"Alfa", "Ufficio", "Ufficio"} << 2 << "" << "OK" << false << 1;
+        QTest::newRow("blank area keeps the first") << three << -1 << "blank" << "OK" << false << 0;
+        QTest::newRow("Ctrl+Space keeps the first") << three << -1 << "Ctrl+Space" << "OK" << false << 0;
+        QTest::newRow("Ctrl+click keeps the chosen one") << three << 1 << "ctrl-click" << "OK" << false << 1;
+        QTest::newRow("arrow down, then OK") << three << -1 << "Down" << "OK" << false << 1;
+        QTest::newRow("Esc cancels") << three << 1 << "" << "Esc" << true << 2;
+        QTest::newRow("close box cancels") << three << 1 << "" << "close" << true << 2;
+        QTest::newRow("no printers: Annulla cancels") << QStringList() << -1 << "" << "Annulla" << true << -1;
     }
 
     void closing()
     {
         QFETCH(QStringList, printers);
         QFETCH(int, row);
+        QFETCH(QString, then);
         QFETCH(QString, how);
 
         RecordingPrintDevice device;
@@ -50,9 +63,23 @@ private slots:
         QCOMPARE(listed, printers);
         QCOMPARE(list->currentRow(), printers.isEmpty() ? -1 : 0);
         QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("OK"))->isEnabled(), !printers.isEmpty());
+        const auto *notice = window.findChild<QLabel *>(QStringLiteral("NessunaStampante"));
+        QCOMPARE(notice && notice->isVisible() ? notice->text() : QString(),
+                 printers.isEmpty() ? NoPrinter : QString());
 
         if (row >= 0)
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        const QKeyCombination key = QKeySequence::fromString(then)[0];
+        if (then == QLatin1String("blank"))
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, list->viewport()->height() - 5));
+        else if (then == QLatin1String("ctrl-click"))
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              list->visualItemRect(list->item(row)).center());
+        else if (!then.isEmpty())
+            QTest::keyClick(list, key.key(), key.keyboardModifiers());
+        // Whatever was done, one printer stays highlighted: the one OK takes.
+        QCOMPARE(list->selectedItems().size(), qsizetype(printers.isEmpty() ? 0 : 1));
+
         if (auto *button = window.findChild<QPushButton *>(how))
             QTest::mouseClick(button, Qt::LeftButton);
         else if (how == QLatin1String("close"))
