@@ -346,7 +346,7 @@ void FrmInput::openBankList()
 void FrmInput::writeDefaultLayoutIfMissing()
 {
     const QString name = LayoutFile::fileName(m_state.DataFolder, m_state.IDbanca);
-    if (QFileInfo::exists(name))
+    if (QFileInfo::exists(Folders::findAnyCase(name)))
         return;
     // A failed write leaves no file behind, so the next start tries again.
     QString reason;

@@ -1,5 +1,6 @@
 #include "bankarchive.h"
 
+#include "folders.h"
 #include "numbertext.h"
 #include "textfile.h"
 
@@ -44,7 +45,7 @@ QString nameOf(const QString &nameField)
 QStringList read(const QString &fileName)
 {
     QStringList lines;
-    TextFile::readLines(fileName, &lines);
+    TextFile::readLines(Folders::findAnyCase(fileName), &lines);
     lines.removeIf([](const QString &line) { return !line.contains(QLatin1Char('|')); });
     return lines;
 }

@@ -23,7 +23,8 @@ qint32 idOf(const QString &nameField);
 QString nameOf(const QString &nameField);
 
 /// The lines of the file that hold a bank (those with a "|"), in file
-/// order. A missing or unreadable file gives none.
+/// order. A missing or unreadable file gives none; the file is found
+/// whatever the letter case of its name.
 QStringList read(const QString &fileName);
 
 /// Rewrites the whole file with lines (an empty list leaves an empty file).

@@ -1,6 +1,7 @@
 #include "frmbanche.h"
 
 #include "bankarchive.h"
+#include "folders.h"
 #include "frmdesign.h"
 #include "frmnewbanca.h"
 #include "layoutfile.h"
@@ -145,8 +146,8 @@ void FrmBanche::calibrate()
 
     // A bank's first calibration starts from the default layout.
     const QString layout = LayoutFile::fileName(m_dataFolder, m_idBanca);
-    if (!QFile::exists(layout))
-        QFile::copy(LayoutFile::fileName(m_dataFolder, 0), layout);
+    if (!QFile::exists(Folders::findAnyCase(layout)))
+        QFile::copy(Folders::findAnyCase(LayoutFile::fileName(m_dataFolder, 0)), layout);
     if (m_mainWindow)
         m_mainWindow->show();
     frmDesign design(m_dataFolder, m_idBanca, m_bankName, m_accountNumber, m_messages, m_printer,

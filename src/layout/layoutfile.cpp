@@ -1,8 +1,8 @@
 #include "layoutfile.h"
 
+#include "folders.h"
 #include "numbertext.h"
 #include "textfile.h"
-
 
 namespace LayoutFile {
 
@@ -98,7 +98,7 @@ void readLines(const QStringList &lines, QString &marginLeft, QString &marginTop
 bool LoadLayout(const QString &fileName, ChequeLayout &layout, QString &place, QString &account)
 {
     QStringList content;
-    if (!TextFile::readLines(fileName, &content, LineCount))
+    if (!TextFile::readLines(Folders::findAnyCase(fileName), &content, LineCount))
         return false;
     readLines(content, layout, place, account);
     return true;

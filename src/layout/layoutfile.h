@@ -27,8 +27,8 @@ void readLines(const QStringList &lines, ChequeLayout &layout, QString &place, Q
 /// to marginLeft and marginTop unchanged, lines 1 and 17 are ignored.
 void readLines(const QStringList &lines, QString &marginLeft, QString &marginTop, ChequeLayout &layout);
 
-/// Reads the layout file of fileName. A missing or unreadable file changes
-/// nothing and returns false.
+/// Reads the layout file of fileName, found whatever the letter case of its
+/// name. A missing or unreadable file changes nothing and returns false.
 bool LoadLayout(const QString &fileName, ChequeLayout &layout, QString &place, QString &account);
 
 /// The 19 lines for layout with place on line 1 and the account number on

@@ -115,6 +115,7 @@ private Q_SLOTS:
         const QByteArray two = "Beta" + QByteArray(100, ' ') + "2|222\r\nAlfa" + QByteArray(100, ' ') + "1|111\r\n";
         QTest::newRow("default file last: the first bank") << two << QStringList{"Quendra1.ini", "Quendra.ini"} << 2 << "222";
         QTest::newRow("empty archive: no bank") << QByteArray() << QStringList{"Quendra1.ini"} << 0 << "";
+        QTest::newRow("a Windows name written last") << two << QStringList{"Quendra2.ini", "QUENDRA1.INI"} << 1 << "111";
     }
 
     void startSelectsBankUsedLast()
