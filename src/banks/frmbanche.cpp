@@ -8,11 +8,12 @@
 #include "messageboxes.h"
 #include "pictures.h"
 #include "screenreader.h"
+#include "textfile.h"
 #include "twips.h"
 #include "uclinkedlist.h"
 #include "unsavednotice.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -146,8 +147,10 @@ void FrmBanche::calibrate()
 
     // A bank's first calibration starts from the default layout.
     const QString layout = LayoutFile::fileName(m_dataFolder, m_idBanca);
-    if (!QFile::exists(Folders::findAnyCase(layout)))
-        QFile::copy(Folders::findAnyCase(LayoutFile::fileName(m_dataFolder, 0)), layout);
+    QString reason;
+    if (!QFileInfo::exists(Folders::findAnyCase(layout))
+        && !TextFile::writeLines(layout, LayoutFile::defaultLayout(m_dataFolder), &reason))
+        notifyUnsaved(m_messages, layout, reason);
     if (m_mainWindow)
         m_mainWindow->show();
     frmDesign design(m_dataFolder, m_idBanca, m_bankName, m_accountNumber, m_messages, m_printer,

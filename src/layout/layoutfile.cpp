@@ -28,6 +28,14 @@ QStringList defaultLines()
     };
 }
 
+QStringList defaultLayout(const QString &dataFolder)
+{
+    QStringList lines;
+    if (TextFile::readLines(Folders::findAnyCase(fileName(dataFolder, 0)), &lines, LineCount) && !lines.isEmpty())
+        return lines;
+    return defaultLines();
+}
+
 namespace {
 
 /// Reads the 19 lines in order. marginLeft/marginTop, when given, take
@@ -102,6 +110,15 @@ bool LoadLayout(const QString &fileName, ChequeLayout &layout, QString &place, Q
         return false;
     readLines(content, layout, place, account);
     return true;
+}
+
+void loadBankLayout(const QString &dataFolder, qint32 idBanca, ChequeLayout &layout, QString &place,
+                    QString &account)
+{
+    if (LoadLayout(fileName(dataFolder, idBanca), layout, place, account))
+        return;
+    QString ignored;
+    readLines(defaultLayout(dataFolder), layout, ignored, ignored);
 }
 
 QStringList lines(const QString &place, const ChequeLayout &layout, const QString &account)
