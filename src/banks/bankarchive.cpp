@@ -4,6 +4,9 @@
 #include "numbertext.h"
 #include "textfile.h"
 
+#include <QRegularExpression>
+#include <QSet>
+
 #include <cmath>
 
 namespace {
@@ -71,6 +74,25 @@ QList<SelectorItem> selectorItems(const QStringList &lines)
         items.append({line.left(idStart).trimmed() + QLatin1String(" / ") + line.mid(bar + 1), id});
     }
     return items;
+}
+
+qint64 nextId(qint64 maxId, const QStringList &fileNames)
+{
+    static const QRegularExpression carrier(QStringLiteral("^quendra([0-9]+)\\."),
+                                            QRegularExpression::CaseInsensitiveOption);
+    QSet<qint64> carried;
+    for (const QString &name : fileNames) {
+        // Another name gives no number; neither do more digits than a
+        // qint64 holds, and those block no id a bank can have anyway.
+        bool ok = false;
+        const qint64 id = carrier.match(name).captured(1).toLongLong(&ok);
+        if (ok)
+            carried.insert(id);
+    }
+    qint64 id = maxId + 1;
+    while (carried.contains(id))
+        ++id;
+    return id;
 }
 
 QString refusedCharacters(const QString &text)

@@ -108,7 +108,7 @@ void FrmBanche::done(int result)
 
 void FrmBanche::addBank()
 {
-    frmNewBanca dialog(*MaxID, [this](const QString &row) { lstbanche->AddItem(row); }, m_messages, this);
+    frmNewBanca dialog(*MaxID, m_dataFolder, [this](const QString &row) { lstbanche->AddItem(row); }, m_messages, this);
     dialog.exec();
 }
 

@@ -1,3 +1,4 @@
+#include "defaultlayout.h"
 #include "fakemessageboxes.h"
 #include "filebytes.h"
 #include "filesizelimit.h"
@@ -89,6 +90,19 @@ private Q_SLOTS:
         QTest::newRow("calibration sets the current bank, upper-cased")
             << "Banca Alfa" + Blanks + "7|ab12\n" << 0 << "cal;Quendra7.ini==default layout\n;" << QList<Answer>{}
             << QStringList{} << "Banca Alfa" + Blanks + "7|ab12\n" << 7;
+        QTest::newRow("deleted banks keep their files and their ids; Windows names")
+            << QString() << 4 << "Banche.ini=;BANCHE.INI=A" + Blanks + "3|1\nB" + Blanks + "4|2\n;QUENDRA3.INI=mio;"
+                                 "Quendra4.ini=B;quendra5.PNG=x;QUENDRA06.INI.bak=x;Quendra7=x;Quendra7x.ini=x;"
+                                 "del;add:NUOVA:9;cal;Quendra3.ini==<missing>;Quendra4.ini==B;quendra5.PNG==x;"
+            << QList<Answer>{Answer::Yes} << QStringList{"Si desidera realmente Cancellare «B» ?"}
+            << "A" + Blanks + "3|1\nNUOVA" + Blanks + "7|9\n" << 3;
+        QTest::newRow("an id past five digits is refused; no default layout file: the built-in one")
+            << "D" + Blanks + "99999|4\n" << 0
+            << "Quendra.ini=;add:NUOVA:1;cal;Quendra99999.ini==" + QString(DefaultLayoutBytes).remove('\r') + ';'
+            << QList<Answer>{}
+            << QStringList{"Impossibile aggiungere la Banca: l'archivio delle Banche conserva numeri di Banca fino a 99999 "
+                           "(5 cifre) e il prossimo numero libero sarebbe 100000."}
+            << "D" + Blanks + "99999|4\n" << 99999;
         QTest::newRow("a copy of the default layout that fails is told")
             << "Banca Alfa" + Blanks + "7|ab12\n" << 0 << "Quendra.ini=" + QString(200, 'x') + ";full;cal;Quendra7.ini==<missing>;"
             << QList<Answer>{}
