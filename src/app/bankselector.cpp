@@ -29,10 +29,10 @@ void BankSelector::PopolaBanche()
         if (item.id == m_state.IDbanca)
             selected = m_banca.count() - 1;
     }
-    if (m_banca.count() > 0) {
+    if (m_banca.count() > 0)
         m_banca.setCurrentIndex(selected);
-        selectionRule();
-    }
+    // With every bank gone the rule still runs: no bank, no account.
+    selectionRule();
 }
 
 void BankSelector::SetLastIDbanca()

@@ -140,19 +140,24 @@ private Q_SLOTS:
     // buttons; closed any other way, the main window must still come back.
     void closeBoxOfBankListBringsWindowBack()
     {
-        WindowFixture w;
+        WindowFixture w(WindowFixture::Files{{"Banche.ini", "Alfa" + QByteArray(100, ' ') + "4|44\r\n"}});
         QVERIFY(w.show());
+        QCOMPARE(w.window.NumCC->text(), QStringLiteral("44"));
         bool hidden = false;
         QTimer::singleShot(50, &w.window, [&] {
             hidden = !w.window.isVisible();
-            w.write("Banche.ini", "Alfa" + QByteArray(100, ' ') + "4|44\r\n");
+            w.messages.answers = {MessageBoxes::Answer::Yes};
+            QApplication::activeModalWidget()->findChild<QPushButton *>(QStringLiteral("DelBAN"))->click();
             QApplication::activeModalWidget()->close();
         });
         QTest::mouseClick(w.window.Calibrazione, Qt::LeftButton);
         QVERIFY(hidden);
         QVERIFY(w.window.isVisible());
-        // The archive the list window wrote on closing is empty: BANCA follows it.
+        // The archive the list window wrote on closing is empty: BANCA follows
+        // it, and with no bank there is no account and the default layout.
         QCOMPARE(w.window.BANCA->count(), 0);
+        QVERIFY(w.window.NumCC->text().isEmpty());
+        QCOMPARE(w.state.IDbanca, 0);
     }
 
     void enterWalksFieldsWithHighlight()
