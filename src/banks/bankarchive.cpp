@@ -71,7 +71,8 @@ QList<SelectorItem> selectorItems(const QStringList &lines)
         while (digits < idText.size() && idText.at(digits) >= QLatin1Char('0') && idText.at(digits) <= QLatin1Char('9'))
             ++digits;
         const qint32 id = wholeNumber(idText.left(digits).toDouble());
-        items.append({line.left(idStart).trimmed() + QLatin1String(" / ") + line.mid(bar + 1), id});
+        const QString account = line.mid(bar + 1);
+        items.append({line.left(idStart).trimmed() + QLatin1String(" / ") + account, id, account});
     }
     return items;
 }

@@ -39,9 +39,10 @@ struct SelectorItem
 {
     QString text; ///< name, " / ", account number
     qint32 id;
+    QString account; ///< as stored: a name with "/" in it cannot be split from the text
     friend bool operator==(const SelectorItem &a, const SelectorItem &b)
     {
-        return a.text == b.text && a.id == b.id;
+        return a.text == b.text && a.id == b.id && a.account == b.account;
     }
 };
 
