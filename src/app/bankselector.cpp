@@ -26,13 +26,14 @@ void BankSelector::PopolaBanche()
     int selected = 0;
     for (const auto &item : items) {
         m_banca.addItem(item.text, item.id);
+        m_banca.setItemData(m_banca.count() - 1, item.account, AccountRole);
         if (item.id == m_state.IDbanca)
             selected = m_banca.count() - 1;
     }
-    if (m_banca.count() > 0) {
+    if (m_banca.count() > 0)
         m_banca.setCurrentIndex(selected);
-        selectionRule();
-    }
+    // With every bank gone the rule still runs: no bank, no account.
+    selectionRule();
 }
 
 void BankSelector::SetLastIDbanca()
@@ -42,10 +43,9 @@ void BankSelector::SetLastIDbanca()
 
 void BankSelector::selectionRule()
 {
-    m_numCC.clear();
-    const QString text = m_banca.currentText();
-    if (const qsizetype slash = text.indexOf(QLatin1Char('/')); slash >= 0)
-        m_numCC.setText(text.mid(slash + 1).trimmed());
+    // The account is kept beside the text: split at its first "/", a bank
+    // name with a "/" in it would give part of the name as the account.
+    m_numCC.setText(m_banca.currentData(AccountRole).toString().trimmed());
     m_state.IDbanca = 0;
     if (m_banca.currentIndex() >= 0)
         m_state.IDbanca = m_banca.currentData().toInt();

@@ -26,6 +26,9 @@ public:
     /// NumCC and IDbanca from the selected item (empty and 0 with none).
     void selectionRule();
 
+    /// The item data role of BANCA that holds a bank's account number.
+    static constexpr int AccountRole = Qt::UserRole + 1;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

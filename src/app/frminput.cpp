@@ -286,8 +286,7 @@ bool FrmInput::load()
     // place field starts empty and the account follows the selected bank.
     QString place;
     QString account;
-    LayoutFile::LoadLayout(LayoutFile::fileName(m_state.DataFolder, m_state.IDbanca),
-                           m_state.layout, place, account);
+    LayoutFile::loadBankLayout(m_state.DataFolder, m_state.IDbanca, m_state.layout, place, account);
     m_banks->selectionRule();
     m_payeeList->load();
     writeDefaultLayoutIfMissing();
@@ -330,7 +329,7 @@ void FrmInput::printCheque()
     // The layout is read afresh: a calibration since the last print counts.
     const QString layoutFile = LayoutFile::fileName(m_state.DataFolder, m_state.IDbanca);
     QString scratch;
-    LayoutFile::LoadLayout(layoutFile, m_state.layout, scratch, scratch);
+    LayoutFile::loadBankLayout(m_state.DataFolder, m_state.IDbanca, m_state.layout, scratch, scratch);
 
     ChequeFields fields;
     fields.LUOGO = LUOGO->text();
@@ -376,11 +375,11 @@ void FrmInput::openBankList()
 void FrmInput::writeDefaultLayoutIfMissing()
 {
     const QString name = LayoutFile::fileName(m_state.DataFolder, m_state.IDbanca);
-    if (QFileInfo::exists(name))
+    if (QFileInfo::exists(Folders::findAnyCase(name)))
         return;
     // A failed write leaves no file behind, so the next start tries again.
     QString reason;
-    if (!TextFile::writeLines(name, LayoutFile::defaultLines(), &reason))
+    if (!TextFile::writeLines(name, LayoutFile::defaultLayout(m_state.DataFolder), &reason))
         notifyUnsaved(m_messages, name, reason);
 }
 

@@ -19,6 +19,8 @@ QString DigitsOnly(const QString &text)
 void SetLastIDbanca(const QString &dataFolder, qint32 &id)
 {
     QDateTime latest;
+    // Without QDir::CaseSensitive the pattern ignores case, so a Windows
+    // copy's QUENDRA12.INI counts as well.
     QDirIterator files(dataFolder, {QStringLiteral("Quendra*.ini")}, QDir::Files | QDir::Hidden);
     while (files.hasNext()) {
         const QFileInfo file(files.next());

@@ -4,6 +4,7 @@
 #include "beneficiaryarchive.h"
 #include "combomessages.h"
 #include "fieldtext.h"
+#include "folders.h"
 #include "messageboxes.h"
 #include "textfile.h"
 #include "textlinesmodel.h"
@@ -48,7 +49,7 @@ void PayeeList::startReading()
 {
     if (!std::exchange(m_readPending, false))
         return;
-    m_model->startLoading(BeneficiaryArchive::fileName(m_state.DataFolder));
+    m_model->startLoading(Folders::findAnyCase(BeneficiaryArchive::fileName(m_state.DataFolder)));
 }
 
 void PayeeList::ensureLoaded()
@@ -62,7 +63,7 @@ void PayeeList::ensureLoaded()
     const QString text = m_combo.currentText();
     const int cursor = m_combo.lineEdit()->cursorPosition();
     if (unread)
-        m_model->load(BeneficiaryArchive::fileName(m_state.DataFolder));
+        m_model->load(Folders::findAnyCase(BeneficiaryArchive::fileName(m_state.DataFolder)));
     else
         m_model->finishLoading();
     m_combo.setCurrentIndex(-1);
@@ -117,7 +118,12 @@ void PayeeList::SaveBeneficiario(bool silentMode)
     // A name that could not be stored is still offered for this run.
     const QString archive = BeneficiaryArchive::fileName(m_state.DataFolder);
     QString reason;
-    if (!BeneficiaryArchive::append(archive, name, &reason))
+    // The names read from a Windows copy ("BENEFICIARI.INI") go into our
+    // file whole: begun by an append, it would hide them from then on.
+    const bool saved = Folders::findAnyCase(archive) == archive
+        ? BeneficiaryArchive::append(archive, name, &reason)
+        : TextFile::writeBytes(archive, m_model->fileBytes() + TextFile::joinLines({name}), &reason);
+    if (!saved)
         notifyUnsaved(m_messages, archive, reason);
     const QString typed = m_combo.currentText();
     m_model->append(name);

@@ -1,7 +1,11 @@
 #include "bankarchive.h"
 
+#include "folders.h"
 #include "numbertext.h"
 #include "textfile.h"
+
+#include <QRegularExpression>
+#include <QSet>
 
 #include <cmath>
 
@@ -44,7 +48,7 @@ QString nameOf(const QString &nameField)
 QStringList read(const QString &fileName)
 {
     QStringList lines;
-    TextFile::readLines(fileName, &lines);
+    TextFile::readLines(Folders::findAnyCase(fileName), &lines);
     lines.removeIf([](const QString &line) { return !line.contains(QLatin1Char('|')); });
     return lines;
 }
@@ -67,9 +71,29 @@ QList<SelectorItem> selectorItems(const QStringList &lines)
         while (digits < idText.size() && idText.at(digits) >= QLatin1Char('0') && idText.at(digits) <= QLatin1Char('9'))
             ++digits;
         const qint32 id = wholeNumber(idText.left(digits).toDouble());
-        items.append({line.left(idStart).trimmed() + QLatin1String(" / ") + line.mid(bar + 1), id});
+        const QString account = line.mid(bar + 1);
+        items.append({line.left(idStart).trimmed() + QLatin1String(" / ") + account, id, account});
     }
     return items;
+}
+
+qint64 nextId(qint64 maxId, const QStringList &fileNames)
+{
+    static const QRegularExpression carrier(QStringLiteral("^quendra([0-9]+)\\."),
+                                            QRegularExpression::CaseInsensitiveOption);
+    QSet<qint64> carried;
+    for (const QString &name : fileNames) {
+        // Another name gives no number; neither do more digits than a
+        // qint64 holds, and those block no id a bank can have anyway.
+        bool ok = false;
+        const qint64 id = carrier.match(name).captured(1).toLongLong(&ok);
+        if (ok)
+            carried.insert(id);
+    }
+    qint64 id = maxId + 1;
+    while (carried.contains(id))
+        ++id;
+    return id;
 }
 
 QString refusedCharacters(const QString &text)

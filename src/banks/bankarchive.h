@@ -12,6 +12,9 @@ namespace BankArchive {
 
 QString fileName(const QString &dataFolder);
 
+/// The highest id the name field holds: its last 5 characters.
+constexpr qint64 MaxId = 99999;
+
 /// The name field of a bank: name exactly as typed, 100 blanks, the id.
 QString nameField(const QString &name, qint32 id);
 
@@ -23,7 +26,8 @@ qint32 idOf(const QString &nameField);
 QString nameOf(const QString &nameField);
 
 /// The lines of the file that hold a bank (those with a "|"), in file
-/// order. A missing or unreadable file gives none.
+/// order. A missing or unreadable file gives none; the file is found
+/// whatever the letter case of its name.
 QStringList read(const QString &fileName);
 
 /// Rewrites the whole file with lines (an empty list leaves an empty file).
@@ -35,9 +39,10 @@ struct SelectorItem
 {
     QString text; ///< name, " / ", account number
     qint32 id;
+    QString account; ///< as stored: a name with "/" in it cannot be split from the text
     friend bool operator==(const SelectorItem &a, const SelectorItem &b)
     {
-        return a.text == b.text && a.id == b.id;
+        return a.text == b.text && a.id == b.id && a.account == b.account;
     }
 };
 
@@ -45,6 +50,13 @@ struct SelectorItem
 /// characters before the "|" (their leading digits), the name from those
 /// before them, the account number from all after the "|".
 QList<SelectorItem> selectorItems(const QStringList &lines);
+
+/// The id for a new bank: the first after maxId that no file of the data
+/// folder carries, fileNames being the names there. A file carries an id
+/// when its name is "Quendra", the id in digits, "." and anything, in any
+/// letter case: a deleted bank's layout and cheque picture stay behind, and
+/// a new bank given its id would inherit them.
+qint64 nextId(qint64 maxId, const QStringList &fileNames);
 
 /// The characters of text that would not come back from the archive as
 /// typed: "|" and TAB (the field separators once read), line breaks and

@@ -1,17 +1,19 @@
 #include "frmbanche.h"
 
 #include "bankarchive.h"
+#include "folders.h"
 #include "frmdesign.h"
 #include "frmnewbanca.h"
 #include "layoutfile.h"
 #include "messageboxes.h"
 #include "pictures.h"
 #include "screenreader.h"
+#include "textfile.h"
 #include "twips.h"
 #include "uclinkedlist.h"
 #include "unsavednotice.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -106,7 +108,7 @@ void FrmBanche::done(int result)
 
 void FrmBanche::addBank()
 {
-    frmNewBanca dialog(*MaxID, [this](const QString &row) { lstbanche->AddItem(row); }, m_messages, this);
+    frmNewBanca dialog(*MaxID, m_dataFolder, [this](const QString &row) { lstbanche->AddItem(row); }, m_messages, this);
     dialog.exec();
 }
 
@@ -145,8 +147,10 @@ void FrmBanche::calibrate()
 
     // A bank's first calibration starts from the default layout.
     const QString layout = LayoutFile::fileName(m_dataFolder, m_idBanca);
-    if (!QFile::exists(layout))
-        QFile::copy(LayoutFile::fileName(m_dataFolder, 0), layout);
+    QString reason;
+    if (!QFileInfo::exists(Folders::findAnyCase(layout))
+        && !TextFile::writeLines(layout, LayoutFile::defaultLayout(m_dataFolder), &reason))
+        notifyUnsaved(m_messages, layout, reason);
     if (m_mainWindow)
         m_mainWindow->show();
     frmDesign design(m_dataFolder, m_idBanca, m_bankName, m_accountNumber, m_messages, m_printer,

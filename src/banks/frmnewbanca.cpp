@@ -8,15 +8,17 @@
 #include "twips.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-frmNewBanca::frmNewBanca(QLineEdit &maxId, std::function<void(const QString &)> addRow,
-                         MessageBoxes &messages, QWidget *parent)
+frmNewBanca::frmNewBanca(QLineEdit &maxId, const QString &dataFolder,
+                         std::function<void(const QString &)> addRow, MessageBoxes &messages, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint)
     , m_maxId(maxId)
+    , m_dataFolder(dataFolder)
     , m_addRow(std::move(addRow))
     , m_messages(messages)
 {
@@ -106,8 +108,18 @@ void frmNewBanca::save()
     if (!storable(NomeBanca, QStringLiteral("Il nome della Banca"))
         || !storable(NumCC, QStringLiteral("Il numero di conto")))
         return;
-    const qint32 id = qint32(NumberText::leadingNumber(m_maxId.text())) + 1;
-    m_addRow(BankArchive::nameField(NomeBanca->text(), id) + QLatin1Char('\t') + NumCC->text());
+    const QStringList files = QDir(m_dataFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                           | QDir::NoDotAndDotDot);
+    const qint64 id = BankArchive::nextId(qint64(NumberText::leadingNumber(m_maxId.text())), files);
+    if (id > BankArchive::MaxId) {
+        m_messages.notify(QStringLiteral("Impossibile aggiungere la Banca: l'archivio delle Banche conserva "
+                                         "numeri di Banca fino a 99999 (5 cifre) e il prossimo numero libero "
+                                         "sarebbe ")
+                              + QString::number(id) + QLatin1Char('.'),
+                          MessageBoxes::Icon::Critical);
+        return;
+    }
+    m_addRow(BankArchive::nameField(NomeBanca->text(), qint32(id)) + QLatin1Char('\t') + NumCC->text());
     m_maxId.setText(QString::number(id));
     accept();
 }

@@ -1,6 +1,7 @@
 #include "chequebackdrop.h"
 
 #include "chequepicture.h"
+#include "folders.h"
 #include "labeldrag.h"
 #include "messageboxes.h"
 
@@ -41,9 +42,10 @@ ChequeBackdrop::ChequeBackdrop(const QString &storedFile, MessageBoxes &messages
     window->setAcceptDrops(true);
     window->installEventFilter(this);
 
-    if (QFile::exists(m_storedFile)) {
+    // A folder copied from Windows may hold it as "QUENDRA7.PNG".
+    if (const QString stored = Folders::findAnyCase(m_storedFile); QFile::exists(stored)) {
         QString error;
-        if (const auto picture = ChequePicture::read(m_storedFile, &error))
+        if (const auto picture = ChequePicture::read(stored, &error))
             m_picture = *picture;
         else
             m_messages.notify(QStringLiteral("L'immagine dell'assegno salvata per questa banca non può essere "
@@ -74,8 +76,9 @@ bool ChequeBackdrop::load(const QString &file)
 
 void ChequeBackdrop::remove()
 {
-    if (QFile::exists(m_storedFile) && !QFile::remove(m_storedFile)) {
-        m_messages.notify(QStringLiteral("Impossibile eliminare il file ") + QDir::toNativeSeparators(m_storedFile)
+    const QString stored = Folders::findAnyCase(m_storedFile);
+    if (QFile::exists(stored) && !QFile::remove(stored)) {
+        m_messages.notify(QStringLiteral("Impossibile eliminare il file ") + QDir::toNativeSeparators(stored)
                               + QStringLiteral(": l'immagine resta."),
                           MessageBoxes::Icon::Exclamation);
         return;

@@ -3,6 +3,7 @@
 #include "chequebackdrop.h"
 #include "chequepicture.h"
 #include "fieldguard.h"
+#include "folders.h"
 #include "frmselprinter.h"
 #include "layoutfile.h"
 #include "messageboxes.h"
@@ -200,7 +201,7 @@ void frmDesign::createControls()
 
 void frmDesign::InitPositions()
 {
-    const QString fileName = LayoutFile::fileName(m_dataFolder, m_idBanca);
+    const QString fileName = Folders::findAnyCase(LayoutFile::fileName(m_dataFolder, m_idBanca));
     QStringList lines;
     if (!QFileInfo(fileName).isFile() || !TextFile::readLines(fileName, &lines))
         return;

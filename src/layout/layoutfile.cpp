@@ -1,8 +1,8 @@
 #include "layoutfile.h"
 
+#include "folders.h"
 #include "numbertext.h"
 #include "textfile.h"
-
 
 namespace LayoutFile {
 
@@ -26,6 +26,14 @@ QStringList defaultLines()
         QString(),
         QStringLiteral("2700"), QStringLiteral("2250"),
     };
+}
+
+QStringList defaultLayout(const QString &dataFolder)
+{
+    QStringList lines;
+    if (TextFile::readLines(Folders::findAnyCase(fileName(dataFolder, 0)), &lines, LineCount) && !lines.isEmpty())
+        return lines;
+    return defaultLines();
 }
 
 namespace {
@@ -98,10 +106,19 @@ void readLines(const QStringList &lines, QString &marginLeft, QString &marginTop
 bool LoadLayout(const QString &fileName, ChequeLayout &layout, QString &place, QString &account)
 {
     QStringList content;
-    if (!TextFile::readLines(fileName, &content, LineCount))
+    if (!TextFile::readLines(Folders::findAnyCase(fileName), &content, LineCount))
         return false;
     readLines(content, layout, place, account);
     return true;
+}
+
+void loadBankLayout(const QString &dataFolder, qint32 idBanca, ChequeLayout &layout, QString &place,
+                    QString &account)
+{
+    if (LoadLayout(fileName(dataFolder, idBanca), layout, place, account))
+        return;
+    QString ignored;
+    readLines(defaultLayout(dataFolder), layout, ignored, ignored);
 }
 
 QStringList lines(const QString &place, const ChequeLayout &layout, const QString &account)

@@ -20,6 +20,20 @@ bool createFolder(const QString &path)
     return QDir().mkpath(path);
 }
 
+QString findAnyCase(const QString &path)
+{
+    const QFileInfo exact(path);
+    if (exact.exists() || exact.fileName().isEmpty())
+        return path;
+    const QDir folder = exact.dir();
+    const QStringList files = folder.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString &name : files) {
+        if (name.compare(exact.fileName(), Qt::CaseInsensitive) == 0)
+            return folder.filePath(name);
+    }
+    return path;
+}
+
 QString dataFolderFor(const QString &programDir, const QString &userDataDir, bool windowsPaths)
 {
     if (windowsPaths) {

@@ -38,7 +38,7 @@ private Q_SLOTS:
     void archive_data()
     {
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("before"); // "<none>" or Beneficiari.ini; "NAME=" first: the file NAME
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QList<Request>>("asked");
@@ -80,6 +80,9 @@ private Q_SLOTS:
         QTest::newRow("duplicate: the first goes") << "DelBEN"
             << QByteArray("A\r\nB\r\nA\r\n") << "A" << int(Answer::Yes) << QList<Request>{deleteQuestion("A")}
             << QByteArray("B\r\nA\r\n") << "";
+        QTest::newRow("Windows name: our file gets its names and the new one") << "AddBEN"
+            << QByteArray("BENEFICIARI.INI=ROSSI MARIO\r\n") << "NERI PAOLO" << int(Answer::Yes)
+            << QList<Request>{addQuestion("NERI PAOLO")} << QByteArray("ROSSI MARIO\r\nNERI PAOLO\r\n") << "=";
     }
 
     void archive()
@@ -92,8 +95,9 @@ private Q_SLOTS:
         QFETCH(QString, fieldAfter);
 
         WindowFixture w;
+        const QList<QByteArray> named = before.split('='); // no name of these rows holds "="
         if (before != "<none>")
-            w.write("Beneficiari.ini", before);
+            w.write(named.size() > 1 ? named.first().constData() : "Beneficiari.ini", named.last());
         QVERIFY(w.window.load());
         w.messages.answers = {Answer(answer)};
         w.window.BENEFICIARIO->setEditText(typed);

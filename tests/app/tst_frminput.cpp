@@ -113,8 +113,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("account");
         const QByteArray two = "Beta" + QByteArray(100, ' ') + "2|222\r\nAlfa" + QByteArray(100, ' ') + "1|111\r\n";
+        const QByteArray slash = "BCC ROMA/AG. 12" + QByteArray(100, ' ') + "3|4567/89\r\n";
         QTest::newRow("default file last: the first bank") << two << QStringList{"Quendra1.ini", "Quendra.ini"} << 2 << "222";
         QTest::newRow("empty archive: no bank") << QByteArray() << QStringList{"Quendra1.ini"} << 0 << "";
+        QTest::newRow("a Windows name written last") << two << QStringList{"Quendra2.ini", "QUENDRA1.INI"} << 1 << "111";
+        QTest::newRow("a slash in the name: the account as stored") << slash << QStringList{} << 3 << "4567/89";
     }
 
     void startSelectsBankUsedLast()
@@ -132,26 +135,31 @@ private Q_SLOTS:
         QVERIFY(w.window.load());
         QTEST(w.state.IDbanca, "id");
         QTEST(w.window.NumCC->text(), "account");
-        QCOMPARE(w.window.BANCA->count(), archive.isEmpty() ? 0 : 2);
+        QCOMPARE(w.window.BANCA->count(), archive.count('\n'));
     }
 
     // The bank list window shows the main window again only through its own
     // buttons; closed any other way, the main window must still come back.
     void closeBoxOfBankListBringsWindowBack()
     {
-        WindowFixture w;
+        WindowFixture w(WindowFixture::Files{{"Banche.ini", "Alfa" + QByteArray(100, ' ') + "4|44\r\n"}});
         QVERIFY(w.show());
+        QCOMPARE(w.window.NumCC->text(), QStringLiteral("44"));
         bool hidden = false;
         QTimer::singleShot(50, &w.window, [&] {
             hidden = !w.window.isVisible();
-            w.write("Banche.ini", "Alfa" + QByteArray(100, ' ') + "4|44\r\n");
+            w.messages.answers = {MessageBoxes::Answer::Yes};
+            QApplication::activeModalWidget()->findChild<QPushButton *>(QStringLiteral("DelBAN"))->click();
             QApplication::activeModalWidget()->close();
         });
         QTest::mouseClick(w.window.Calibrazione, Qt::LeftButton);
         QVERIFY(hidden);
         QVERIFY(w.window.isVisible());
-        // The archive the list window wrote on closing is empty: BANCA follows it.
+        // The archive the list window wrote on closing is empty: BANCA follows
+        // it, and with no bank there is no account and the default layout.
         QCOMPARE(w.window.BANCA->count(), 0);
+        QVERIFY(w.window.NumCC->text().isEmpty());
+        QCOMPARE(w.state.IDbanca, 0);
     }
 
     void enterWalksFieldsWithHighlight()

@@ -99,21 +99,23 @@ private Q_SLOTS:
                                                              "MILLECINQUECENTO / 50###", "ROSSI MARIO", " 000123456 "}));
     }
 
-    void bankWithoutLayoutFilePrintsWhatIsHeld()
+    void bankWithoutLayoutFilePrintsTheDefault()
     {
         WindowFixture w;
         QVERIFY(w.window.load());
+        // The default file calibrated and named as on Windows; the layout held is another bank's.
+        QVERIFY(QFile::remove(w.path("Quendra.ini")));
+        w.write("QUENDRA.INI", "Roma\r\n3\r\n12\r\n300\r\n1400\r\n270\r\n4230\r\n270\r\n6015\r\n270\r\n8070\r\n"
+                               "1740\r\n2100\r\n2235\r\n2250\r\n0\r\n999\r\n2700\r\n1440\r\n");
+        w.state.layout.NUMEROcc.left = 500;
         w.state.IDbanca = 12;
         w.window.NumCC->setText(QStringLiteral("CC 99"));
         QVERIFY(pressPrint(w, Qt::Key_Return));
-        // Nothing was read since start, so the layout is all zeros and the new
-        // file says so; the default file is left alone.
         QCOMPARE(w.bytes("Quendra12.ini"),
-                 QByteArray("\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
-                            " 0 \r\n 0 \r\n 0 \r\n 0 \r\nCC 99\r\n 0 \r\n 0 \r\n"));
-        QCOMPARE(w.bytes("Quendra.ini"), DefaultLayoutBytes);
+                 QByteArray("\r\n 3 \r\n 12 \r\n 300 \r\n 1400 \r\n 270 \r\n 4230 \r\n 270 \r\n 6015 \r\n 270 \r\n 8070 \r\n"
+                            " 1740 \r\n 2100 \r\n 2235 \r\n 2250 \r\n 0 \r\nCC 99\r\n 2700 \r\n 1440 \r\n"));
         QCOMPARE(printedTexts(w.printer), (QStringList{"", "", "", "CC 99"}));
-        QCOMPARE(w.printer.printed().last().x, 0.0f);
+        QCOMPARE(w.printer.printed().last().x, 55.4f); // 30 mm and 1440 twips
     }
 
     void unstorablePayeeIsToldAndPrinted()

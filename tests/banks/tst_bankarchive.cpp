@@ -24,14 +24,16 @@ private Q_SLOTS:
         QTest::newRow("ids 3, 12, 5 and a five-digit id")
             << "A" + Blanks + "3|1\r\nB" + Blanks + "12|2\r\nC" + Blanks + "5|\r\nD" + Blanks + "99999|4\r\n"
             << QStringList{"A 3", "B 12", "C 5", "D 99999"}
-            << Items{{"A / 1", 3}, {"B / 2", 12}, {"C / ", 5}, {"D / 4", 99999}};
+            << Items{{"A / 1", 3, "1"}, {"B / 2", 12, "2"}, {"C / ", 5, ""}, {"D / 4", 99999, "4"}};
         QTest::newRow("trailing blank stored, trimmed on reading") << "BETA " + Blanks + "2|9\r\n" << QStringList{"BETA 2"}
-                                                                    << Items{{"BETA / 9", 2}};
+                                                                    << Items{{"BETA / 9", 2, "9"}};
         QTest::newRow("lines without a bar dropped") << "\r\nsenza barra\r\nX" + Blanks + "1|a|b\r\n"
-                                                     << QStringList{"X 1"} << Items{{"X / a|b", 1}};
+                                                     << QStringList{"X 1"} << Items{{"X / a|b", 1, "a|b"}};
+        QTest::newRow("a slash in the name") << "BCC ROMA/AG. 12" + Blanks + "6|4567/89\r\n" << QStringList{"BCC ROMA/AG. 12 6"}
+                                             << Items{{"BCC ROMA/AG. 12 / 4567/89", 6, "4567/89"}};
         QTest::newRow("a Windows folder's accents")
             << "Cr\xe9" "dit \x80uro" + Blanks + "4|N\xb0 12\r\n" << QStringList{"Crédit €uro 4"}
-            << Items{{"Crédit €uro / N° 12", 4}};
+            << Items{{"Crédit €uro / N° 12", 4, "N° 12"}};
     }
 
     void archive()

@@ -1,5 +1,7 @@
+#include "defaultlayout.h"
 #include "fakemessageboxes.h"
 #include "filebytes.h"
+#include "filesizelimit.h"
 #include "frmbanche.h"
 #include "frmnewbanca.h"
 #include "recordingprintdevice.h"
@@ -7,6 +9,8 @@
 
 #include <QtTest>
 #include <QtWidgets>
+
+#include <optional>
 
 using Answer = MessageBoxes::Answer;
 
@@ -49,9 +53,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("archive"); // lines, before
         QTest::addColumn<int>("current");     // IDbanca at opening
-        QTest::addColumn<QString>("script");  // steps, each ended by ";"
+        // Steps, each ended by ";". NAME=text puts a file in the folder before
+        // the window opens (no text: takes it away), NAME==text is what it
+        // holds once the window has closed, "full" stops files at 150 bytes.
+        QTest::addColumn<QString>("script");
         QTest::addColumn<QList<Answer>>("answers");
-        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<QStringList>("asked"); // %1: the data folder
         QTest::addColumn<QString>("after");   // lines, after closing
         QTest::addColumn<int>("idAfter");
 
@@ -81,7 +88,25 @@ private Q_SLOTS:
             << QString() << 0 << "cal:Alfa:9;" << QList<Answer>{} << QStringList{"Occorre creare una nuova Banca."}
             << "Alfa" + Blanks + "1|9\n" << 0;
         QTest::newRow("calibration sets the current bank, upper-cased")
-            << "Banca Alfa" + Blanks + "7|ab12\n" << 0 << "cal;" << QList<Answer>{} << QStringList{}
+            << "Banca Alfa" + Blanks + "7|ab12\n" << 0 << "cal;Quendra7.ini==default layout\n;" << QList<Answer>{}
+            << QStringList{} << "Banca Alfa" + Blanks + "7|ab12\n" << 7;
+        QTest::newRow("deleted banks keep their files and their ids; Windows names")
+            << QString() << 4 << "Banche.ini=;BANCHE.INI=A" + Blanks + "3|1\nB" + Blanks + "4|2\n;QUENDRA3.INI=mio;"
+                                 "Quendra4.ini=B;quendra5.PNG=x;QUENDRA06.INI.bak=x;Quendra7=x;Quendra7x.ini=x;"
+                                 "del;add:NUOVA:9;cal;Quendra3.ini==<missing>;Quendra4.ini==B;quendra5.PNG==x;"
+            << QList<Answer>{Answer::Yes} << QStringList{"Si desidera realmente Cancellare «B» ?"}
+            << "A" + Blanks + "3|1\nNUOVA" + Blanks + "7|9\n" << 3;
+        QTest::newRow("an id past five digits is refused; no default layout file: the built-in one")
+            << "D" + Blanks + "99999|4\n" << 0
+            << "Quendra.ini=;add:NUOVA:1;cal;Quendra99999.ini==" + QString(DefaultLayoutBytes).remove('\r') + ';'
+            << QList<Answer>{}
+            << QStringList{"Impossibile aggiungere la Banca: l'archivio delle Banche conserva numeri di Banca fino a 99999 "
+                           "(5 cifre) e il prossimo numero libero sarebbe 100000."}
+            << "D" + Blanks + "99999|4\n" << 99999;
+        QTest::newRow("a copy of the default layout that fails is told")
+            << "Banca Alfa" + Blanks + "7|ab12\n" << 0 << "Quendra.ini=" + QString(200, 'x') + ";full;cal;Quendra7.ini==<missing>;"
+            << QList<Answer>{}
+            << QStringList{"Il file «%1/Quendra7.ini» non è stato salvato: il file supera la dimensione concessa."}
             << "Banca Alfa" + Blanks + "7|ab12\n" << 7;
     }
 
@@ -91,12 +116,18 @@ private Q_SLOTS:
         QFETCH(int, current);
         QFETCH(QString, script);
         QFETCH(QList<Answer>, answers);
+        QFETCH(QStringList, asked);
         QFETCH(QString, after);
         QFETCH(int, idAfter);
 
         QTemporaryDir dir;
         QVERIFY(putBytes(dir.filePath("Banche.ini"), archive.toLatin1().replace("\n", "\r\n")));
         QVERIFY(putBytes(dir.filePath("Quendra.ini"), "default layout\r\n"));
+        auto file = [&](const QString &step, const char *sign) { return dir.filePath(step.section(sign, 0, 0)); };
+        auto text = [](const QString &step) { return step.section('=', -1).toLatin1().replace("\n", "\r\n"); };
+        for (const QString &step : script.split(QLatin1Char(';')))
+            if (step.contains('=') && !step.contains("=="))
+                QVERIFY(step.endsWith('=') ? QFile::remove(file(step, "=")) : putBytes(file(step, "="), text(step)));
         qint32 id = current;
         QString bankName, account;
         FakeMessageBoxes messages;
@@ -104,6 +135,7 @@ private Q_SLOTS:
         RecordingPrintDevice printer;
         QWidget mainWindow;
         {
+            std::optional<FileSizeLimit> full;
             FrmBanche banks(dir.path(), id, bankName, account, messages, printer, &mainWindow);
             banks.show();
             for (const QString &step : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
@@ -119,6 +151,8 @@ private Q_SLOTS:
                     banks.lstbanche->setListIndex(-1);
                 else if (parts.at(0) == QLatin1String("cal"))
                     banks.Calibrazione->click();
+                else if (parts.at(0) == QLatin1String("full"))
+                    full.emplace(150);
             }
             if (banks.isVisible())
                 banks.Uscita->click();
@@ -127,14 +161,15 @@ private Q_SLOTS:
         QStringList texts;
         for (const auto &request : std::as_const(messages.asked))
             texts.append(request.text);
-        QTEST(texts, "asked");
+        QCOMPARE(texts, asked.replaceInStrings("%1", dir.path()));
         QCOMPARE(bytesIn(dir.filePath("Banche.ini")), after.toLatin1().replace("\n", "\r\n"));
         QCOMPARE(id, idAfter);
+        for (const QString &step : script.split(QLatin1Char(';')))
+            if (step.contains("=="))
+                QCOMPARE(bytesIn(file(step, "==")), text(step));
         if (idAfter == 7) {
             QCOMPARE(bankName, QStringLiteral("BANCA ALFA"));
             QCOMPARE(account, QStringLiteral("AB12"));
-            // The bank's first calibration starts from the default layout.
-            QCOMPARE(bytesIn(dir.filePath("Quendra7.ini")), QByteArray("default layout\r\n"));
         }
     }
 };

@@ -1,6 +1,7 @@
 #include "filebytes.h"
 #include "folders.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,6 +32,26 @@ private Q_SLOTS:
         QFETCH(QString, userData);
         QFETCH(bool, windows);
         QTEST(Folders::dataFolderFor(programDir, userData, windows), "expected");
+    }
+
+    void findAnyCase_data()
+    {
+        QTest::addColumn<QStringList>("files"); // a name ending in "/" is a folder
+        QTest::addColumn<QString>("found");     // for "Banche.ini"
+        QTest::newRow("Windows capitals") << QStringList{"BANCHE.INI", "Quendra.ini"} << "BANCHE.INI";
+        QTest::newRow("the exact name preferred") << QStringList{"BANCHE.INI", "Banche.ini"} << "Banche.ini";
+        QTest::newRow("two other cases: the first by name") << QStringList{"banche.INI", "BANCHE.INI"} << "BANCHE.INI";
+        QTest::newRow("none, or a folder: the name asked") << QStringList{"BANCHE.INI/", "Banche.bak"} << "Banche.ini";
+    }
+
+    void findAnyCase()
+    {
+        QFETCH(QStringList, files);
+        QTemporaryDir dir;
+        for (const QString &name : files)
+            QVERIFY(name.endsWith('/') ? QDir(dir.path()).mkdir(name) : putBytes(dir.filePath(name), "x"));
+        QFETCH(QString, found);
+        QCOMPARE(Folders::findAnyCase(dir.filePath("Banche.ini")), dir.filePath(found));
     }
 
     void folderExists()
