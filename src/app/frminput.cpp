@@ -10,7 +10,7 @@
 #include "chequeprint.h"
 #include "currency.h"
 #include "fieldguard.h"
-#include "fieldtext.h"
+#include "fieldnotices.h"
 #include "folders.h"
 #include "frmbanche.h"
 #include "frmselprinter.h"
@@ -43,10 +43,6 @@ namespace {
 
 const QColor DarkRed(192, 0, 0);
 const QColor FocusYellow(255, 255, 0);
-
-const QString AmountHowTo = QStringLiteral(
-    "l'importo si scrive in euro con la virgola per i centesimi (al massimo due cifre) e, se si vuole, "
-    "il punto per le migliaia: per esempio 1.500,50 oppure 1500,50.");
 
 void setTextColour(QWidget *widget, const QColor &colour)
 {
@@ -213,26 +209,16 @@ void FrmInput::createControls()
     // Place and account number go into the layout file, so they keep to
     // what it can hold, and say what they could not keep; the other fields
     // only ever go onto paper.
-    const auto notStorable = [this](const QString &field) {
-        return [this, field](const QString &refused) {
-            m_messages.notify(QStringLiteral("«") + field
-                                  + QStringLiteral("» non può contenere questi caratteri, che non sono "
-                                                   "stati inseriti: ")
-                                  + FieldText::shownCharacters(refused) + QLatin1Char('.'),
-                              MessageBoxes::Icon::Exclamation);
-        };
-    };
-    FieldGuard::install(*LUOGO, FieldGuard::Rule::Storable, notStorable(QStringLiteral("Luogo")));
+    FieldGuard::install(*LUOGO, FieldGuard::Rule::Storable,
+                        FieldNotices::notStorable(m_messages, QStringLiteral("Luogo")));
     FieldGuard::install(*GGMMAAAA, FieldGuard::Rule::OneLine);
-    FieldGuard::install(*IMPORTO, FieldGuard::Rule::Amount, [this](const QString &refused) {
-        m_messages.notify(QStringLiteral("«") + refused + QStringLiteral("» non è stato inserito: ") + AmountHowTo,
-                          MessageBoxes::Icon::Exclamation);
-    });
+    FieldGuard::install(*IMPORTO, FieldGuard::Rule::Amount, FieldNotices::amountRefused(m_messages));
     FieldGuard::install(*IMPORTO_ABC, FieldGuard::Rule::OneLine);
     // The words are the amount's own: typed over, they could state another.
     IMPORTO_ABC->setReadOnly(true);
     FieldGuard::install(*BENEFICIARIO, FieldGuard::Rule::OneLine);
-    FieldGuard::install(*NumCC, FieldGuard::Rule::Storable, notStorable(QStringLiteral("Numero di conto")));
+    FieldGuard::install(*NumCC, FieldGuard::Rule::Storable,
+                        FieldNotices::notStorable(m_messages, QStringLiteral("Numero di conto")));
     for (QWidget *w : m_highlightable)
         setFieldBackground(w, palette().color(QPalette::Base));
 }
@@ -317,9 +303,7 @@ void FrmInput::printCheque()
 
     // An amount that cannot be read would print as no amount at all.
     if (!IMPORTO->text().trimmed().isEmpty() && !AmountText::read(IMPORTO->text().trimmed())) {
-        m_messages.notify(QStringLiteral("L'importo «") + IMPORTO->text() + QStringLiteral("» non è completo: ")
-                              + AmountHowTo,
-                          MessageBoxes::Icon::Critical);
+        FieldNotices::amountIncomplete(m_messages, IMPORTO->text());
         IMPORTO->setFocus();
         return;
     }

@@ -7,7 +7,7 @@
 #include "frmselprinter.h"
 #include "layoutfile.h"
 #include "messageboxes.h"
-#include "numbertext.h"
+#include "originboxes.h"
 #include "screenreader.h"
 #include "testprint.h"
 #include "textfile.h"
@@ -342,27 +342,9 @@ void frmDesign::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-bool frmDesign::marginsReadable()
-{
-    for (QLineEdit *box : {SXmargin, DXmargin}) {
-        float ignored;
-        if (NumberText::toSingle(box->text(), &ignored))
-            continue;
-        // An origin the cheque cannot read would print it where the last
-        // layout read left it.
-        const QString which = box == SXmargin ? QStringLiteral("Sinistra") : QStringLiteral("Superiore");
-        m_messages.notify(QStringLiteral("L'origine di stampa «") + which
-                              + QStringLiteral("» deve essere un numero di centimetri, per esempio 2,3."),
-                          MessageBoxes::Icon::Exclamation);
-        box->setFocus();
-        return false;
-    }
-    return true;
-}
-
 void frmDesign::salvaPos()
 {
-    if (!marginsReadable())
+    if (!OriginBoxes::readable(*SXmargin, *DXmargin, m_messages))
         return;
     const auto answer = m_messages.question(QStringLiteral("Salvare le posizioni attuali ") + m_bankName
                                                 + QLatin1Char('?'),
@@ -400,7 +382,7 @@ void frmDesign::resetta()
 
 void frmDesign::stampaTest()
 {
-    if (!marginsReadable())
+    if (!OriginBoxes::readable(*SXmargin, *DXmargin, m_messages))
         return;
     // The preview and the paper show the same page, even across midnight.
     const QString left = SXmargin->text(), top = DXmargin->text(), date = ShortDate(QDate::currentDate());

@@ -83,8 +83,6 @@ private:
     void setHintColour(const QColor &colour);
     bool labelMouse(const Field &field, QMouseEvent *mouse);
     bool nudge(const QKeyEvent &key);
-    /// Both origin boxes hold a number; otherwise the user is told which.
-    bool marginsReadable();
     void salvaPos();
     void resetta();
     void stampaTest();
