@@ -5,15 +5,58 @@
 #include "qtprintdevice.h"
 #include "qturlopener.h"
 #include "singleinstance.h"
+#include "terminationsignals.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include <sys/stat.h>
+
+namespace {
+
+// A folder made by an earlier version, or by hand, may be open to every
+// user of the computer; it is the user's to decide, so it is told once
+// (the mark of that is a file of the folder) and left as it is.
+void tellIfShared(const QString &dataFolder, MessageBoxes &messages)
+{
+    const QString mark = dataFolder + QStringLiteral("/.quendra-avviso-permessi");
+    if (!Folders::othersCanRead(dataFolder) || QFileInfo::exists(mark))
+        return;
+    const QString shown = QDir::toNativeSeparators(dataFolder);
+    messages.notify(QStringLiteral("La cartella dei dati %1 può essere letta dagli altri utenti di questo "
+                                   "computer, che vi troverebbero i conti correnti e i beneficiari. Per "
+                                   "renderla privata: chmod 700 \"%1\". Questo avviso non viene ripetuto.")
+                        .arg(shown),
+                    MessageBoxes::Icon::Exclamation);
+    QFile(mark).open(QIODevice::WriteOnly);
+}
+
+// Ends the run as closing the window does: modal windows first, so each
+// does its own closing work, then the main window.
+void endAsClosed(QWidget &window)
+{
+    for (QWidget *modal; (modal = QApplication::activeModalWidget()) != nullptr;) {
+        modal->close();
+        if (QApplication::activeModalWidget() == modal)
+            break; // a box that cannot be closed; leaving its loop answers No
+    }
+    window.close();
+    QCoreApplication::quit();
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // The bank accounts are nobody else's business: whatever the user's
+    // umask, what the program makes is private to the user.
+    ::umask(S_IRWXG | S_IRWXO);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendra"));
     // Lets the desktop match the window to the menu entry and its icon.
@@ -54,6 +97,10 @@ int main(int argc, char *argv[])
         instance.bringOtherToFront();
         return 0;
     }
+    Folders::removeSaveLeftovers(state.DataFolder);
+    tellIfShared(state.DataFolder, messages);
+    TerminationSignals terminations;
+    QObject::connect(&terminations, &TerminationSignals::received, &window, [&window] { endAsClosed(window); });
     QObject::connect(&instance, &SingleInstance::frontRequested, &window, [&window] {
         window.showNormal();
         window.raise();

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace Folders {
 
@@ -32,6 +33,27 @@ QString findAnyCase(const QString &path)
             return folder.filePath(name);
     }
     return path;
+}
+
+QStringList removeSaveLeftovers(const QString &dataFolder)
+{
+    static const QRegularExpression leftover(
+        QStringLiteral("^(banche|beneficiari|quendra[0-9]*)\\.(ini|png)\\.[A-Za-z0-9]{6}$"),
+        QRegularExpression::CaseInsensitiveOption);
+    QDir folder(dataFolder);
+    QStringList removed;
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (leftover.match(name).hasMatch() && folder.remove(name))
+            removed.append(name);
+    }
+    return removed;
+}
+
+bool othersCanRead(const QString &path)
+{
+    const QFileInfo folder(path);
+    return folder.isDir()
+        && (folder.permissions() & (QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
 }
 
 QString dataFolderFor(const QString &programDir, const QString &userDataDir, bool windowsPaths)

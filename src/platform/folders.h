@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace Folders {
 
@@ -24,6 +25,16 @@ QString findAnyCase(const QString &path);
 /// "Quendra" inside the user's data location.
 /// programDir: folder holding the executable; userDataDir: the per-user
 /// data location (Windows: %APPDATA%, elsewhere ~/.local/share).
+/// Removes what saves cut short by a crash left in the data folder: a data
+/// file's name followed by the six-character suffix of a temporary copy
+/// ("Quendra1.ini.Xa9bQ2"). Nothing else is touched. Returns the names
+/// removed. Only the copy that holds the folder may call it: another
+/// copy's save may be under way.
+QStringList removeSaveLeftovers(const QString &dataFolder);
+
+/// True when users other than the owner may list or read the folder.
+bool othersCanRead(const QString &path);
+
 QString dataFolderFor(const QString &programDir, const QString &userDataDir, bool windowsPaths);
 
 } // namespace Folders

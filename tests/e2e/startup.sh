@@ -3,8 +3,8 @@
 #  1. first start on an empty home: the main window opens and the data folder
 #     holds exactly the default layout file, byte for byte;
 #  2. closing the window ends the program normally;
-#  3. a second start writes nothing (same bytes, same write times; only the
-#     lock file of the running copy comes and goes);
+#     under the umask 022 the folder is still 0700 and the file 0600;
+#  3. a second start writes nothing (same bytes, same write times);
 #  4. a copy started while another runs says so and ends; after the running
 #     copy is killed with SIGKILL a new copy starts normally;
 #  5. a data folder that cannot be created: an error box, a non-zero exit
@@ -25,6 +25,7 @@ x_start "$tmp"
 app_env "$tmp/first"
 [[ ! -e $XDG_DATA_HOME ]] || e2e_fail "scratch home is not empty"
 
+umask 022
 app_start "$bin"
 win=$(app_main_window 60) || e2e_fail "no window titled '$APP_TITLE' (see $APP_DIR/app.log)"
 
@@ -35,27 +36,24 @@ app_lines "$ini" \
     "1740" "2100" "2235" "2250" "1" "" "2700" "2250" \
     || e2e_fail "default layout file has the wrong bytes"
 found=$(cd "$APP_DATA" && echo $(ls -A))
-[[ $found == "Quendra.ini Quendra.lock" ]] \
-    || e2e_fail "first start left more than the layout file and the lock in the data folder: $found"
+[[ $found == "Quendra.ini" ]] || e2e_fail "first start left more than the layout file in the data folder: $found"
+modes=$(stat -c '%a' "$APP_DATA" "$ini" | tr '\n' ' ')
+[[ $modes == "700 600 " ]] || e2e_fail "under the umask 022 the data folder and its file have the modes $modes"
 
 x_close "$win" || e2e_fail "could not ask the main window to close"
 app_wait_exit 30 || e2e_fail "program still running 30 s after its window was closed"
 (( APP_RC == 0 )) || e2e_fail "closing the main window ended the program with status $APP_RC"
-found=$(cd "$APP_DATA" && ls -A)
-[[ $found == Quendra.ini ]] || e2e_fail "the lock file outlived the program: $(echo $found)"
-e2e_log "first start: default layout written, window closed, status 0"
+e2e_log "first start: default layout written, private, window closed, status 0"
 
 # --- second start ------------------------------------------------------------
-# The lock file of the running copy changes the data folder's own write time.
-tree_without_lock() { app_tree "$1" | sed 's|^\(\./\.local/share/Quendra d [^ ]* [^ ]*\) .*|\1|'; }
-before=$(tree_without_lock "$HOME")
+before=$(app_tree "$HOME")
 cp "$ini" "$tmp/Quendra.ini.first"
 app_start "$bin"
 win=$(app_main_window 60) || e2e_fail "no main window at the second start"
 x_close "$win" || e2e_fail "could not ask the main window to close"
 app_wait_exit 30 || e2e_fail "program still running 30 s after its window was closed"
 (( APP_RC == 0 )) || e2e_fail "second run ended with status $APP_RC"
-after=$(tree_without_lock "$HOME")
+after=$(app_tree "$HOME")
 cmp -s "$ini" "$tmp/Quendra.ini.first" || e2e_fail "second start changed Quendra.ini"
 if [[ $before != "$after" ]]; then
     diff <(printf '%s\n' "$before") <(printf '%s\n' "$after") >&2

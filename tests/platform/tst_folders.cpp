@@ -54,6 +54,28 @@ private Q_SLOTS:
         QCOMPARE(Folders::findAnyCase(dir.filePath("Banche.ini")), dir.filePath(found));
     }
 
+    // Only what a save cut short leaves: the name of a data file and the
+    // six characters of its temporary copy.
+    void removeSaveLeftovers()
+    {
+        QTemporaryDir dir;
+        const QStringList leftovers{"Quendra1.ini.Ab3dE9", "BANCHE.INI.q0W9eR", "Beneficiari.ini.000000",
+                                    "Quendra.png.zZ9aA1"};
+        const QStringList kept{"Quendra1.ini", "Quendra1.ini.bak", "Quendra1.ini.Ab3dE", "Note.ini.Ab3dE9",
+                               "Quendra1.ini.Ab3dE9x"};
+        for (const QString &name : leftovers + kept)
+            QVERIFY(putBytes(dir.filePath(name), "x"));
+        QStringList removed = Folders::removeSaveLeftovers(dir.path());
+        removed.sort();
+        QStringList expected = leftovers;
+        expected.sort();
+        QCOMPARE(removed, expected);
+        QStringList left = QDir(dir.path()).entryList(QDir::Files);
+        QStringList keptSorted = kept;
+        keptSorted.sort();
+        QCOMPARE(left, keptSorted);
+    }
+
     void folderExists()
     {
         QTemporaryDir dir;

@@ -12,6 +12,34 @@ class TestSingleInstance : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void socketIsTheUsersOwn_data()
+    {
+        QTest::addColumn<bool>("withRuntimeFolder");
+        QTest::newRow("in XDG_RUNTIME_DIR") << true;
+        QTest::newRow("abstract, without XDG_RUNTIME_DIR") << false;
+    }
+
+    // A predictable name in /tmp could be taken first by another user.
+    void socketIsTheUsersOwn()
+    {
+        QFETCH(bool, withRuntimeFolder);
+        QTemporaryDir data, runtime;
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        if (withRuntimeFolder)
+            qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
+        SingleInstance instance(data.path());
+        qputenv("XDG_RUNTIME_DIR", saved);
+        const QByteArray address = instance.socketAddress();
+        if (withRuntimeFolder)
+            QVERIFY2(address.startsWith(runtime.path().toLocal8Bit() + "/Quendra-"), address);
+        else
+            QVERIFY2(address.startsWith(QByteArray("\0Quendra-", 9) + QByteArray::number(getuid()) + '-'), address);
+        QVERIFY(instance.claim());
+        QVERIFY(!SingleInstance(data.path()).claim());
+    }
+
     void laterCopiesKnock_data()
     {
         QTest::addColumn<bool>("killedBefore");
