@@ -4,6 +4,8 @@
 #include "numbertext.h"
 #include "textfile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -56,6 +58,52 @@ QStringList read(const QString &fileName)
 bool write(const QString &fileName, const QStringList &lines, QString *errorString)
 {
     return TextFile::writeLines(fileName, lines, errorString);
+}
+
+QList<FileLine> fileLines(const QByteArray &bytes)
+{
+    QList<FileLine> lines;
+    qsizetype start = 0;
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = bytes.at(i);
+        if (c != '\r' && c != '\n')
+            continue;
+        const qsizetype textEnd = i;
+        if (c == '\r' && i + 1 < size && bytes.at(i + 1) == '\n')
+            ++i;
+        lines.append({bytes.mid(start, i + 1 - start), TextFile::decode(bytes.mid(start, textEnd - start))});
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append({bytes.mid(start), TextFile::decode(bytes.mid(start))});
+    return lines;
+}
+
+FileLine lineForRow(const QString &row)
+{
+    const QString text = TextFile::fileLine(QString(row).replace(QLatin1Char('\t'), QLatin1Char('|')));
+    return {TextFile::encode(text) + "\r\n", text};
+}
+
+QByteArray fileBytes(const QList<FileLine> &lines)
+{
+    QByteArray bytes;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        bytes += lines.at(i).bytes;
+        const char last = bytes.isEmpty() ? '\n' : bytes.back();
+        if (i + 1 < lines.size() && last != '\n' && last != '\r')
+            bytes += "\r\n";
+    }
+    return bytes;
+}
+
+QByteArray readBytes(const QString &fileName)
+{
+    QFile file(Folders::findAnyCase(fileName));
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
 }
 
 QList<SelectorItem> selectorItems(const QStringList &lines)

@@ -34,6 +34,31 @@ QStringList read(const QString &fileName);
 /// On failure the old file stays as it was and errorString says why.
 bool write(const QString &fileName, const QStringList &lines, QString *errorString = nullptr);
 
+/// One line of the archive exactly as the file holds it, so that a line
+/// the list cannot show, or shows only in part, goes back to the file as it
+/// came. text is the line decoded, without its line end.
+struct FileLine
+{
+    QByteArray bytes; ///< with its line end, if it had one
+    QString text;
+    /// Whether the bank list shows it: a line without "|" holds no bank.
+    bool holdsBank() const { return text.contains(QLatin1Char('|')); }
+};
+
+/// The file's content cut into its lines, line ends kept (CR LF, LF or CR).
+QList<FileLine> fileLines(const QByteArray &bytes);
+
+/// The line that holds a bank's row as the list gives it (cells joined by
+/// TAB), ended by CR LF.
+FileLine lineForRow(const QString &row);
+
+/// The file's content again: every line's bytes, in order. A last line
+/// without a line end gets one when another line follows it.
+QByteArray fileBytes(const QList<FileLine> &lines);
+
+/// The whole file's bytes; a missing or irregular file gives none.
+QByteArray readBytes(const QString &fileName);
+
 /// One entry of the main window's bank selector.
 struct SelectorItem
 {

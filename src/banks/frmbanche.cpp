@@ -80,11 +80,17 @@ FrmBanche::FrmBanche(const QString &dataFolder, qint32 &idBanca, QString &bankNa
 void FrmBanche::load()
 {
     int selected = 0;
-    for (const QString &line : BankArchive::read(BankArchive::fileName(m_dataFolder))) {
+    m_lines = BankArchive::fileLines(BankArchive::readBytes(BankArchive::fileName(m_dataFolder)));
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        const QString &line = m_lines.at(i).text;
+        if (!m_lines.at(i).holdsBank())
+            continue;
         const qint32 id = BankArchive::idOf(line.left(line.indexOf(QLatin1Char('|'))));
         if (MaxID->text().toInt() < id)
             MaxID->setText(QString::number(id));
-        lstbanche->AddItem(QString(line).replace(QLatin1Char('|'), QLatin1Char('\t')));
+        // What the row cannot show (a TAB, control bytes) stays in the line.
+        lstbanche->AddItem(TextFile::fileLine(line).replace(QLatin1Char('|'), QLatin1Char('\t')));
+        m_rowLines.append(i);
         if (id == m_idBanca)
             selected = lstbanche->ListCount() - 1;
     }
@@ -93,22 +99,38 @@ void FrmBanche::load()
 
 void FrmBanche::done(int result)
 {
-    if (!m_written) {
-        m_written = true;
-        QStringList lines;
-        for (int row = 0; row < lstbanche->ListCount(); ++row)
-            lines.append(lstbanche->List(row).replace(QLatin1Char('\t'), QLatin1Char('|')));
+    if (m_changed) {
         const QString archive = BankArchive::fileName(m_dataFolder);
         QString reason;
-        if (!BankArchive::write(archive, lines, &reason))
+        if (!TextFile::writeBytes(archive, BankArchive::fileBytes(m_lines), &reason)) {
             notifyUnsaved(m_messages, archive, reason);
+            if (!m_failedBefore) {
+                m_failedBefore = true;
+                return;
+            }
+            const auto answer = m_messages.question(
+                QStringLiteral("L'elenco delle Banche non può essere salvato. Chiudere comunque l'elenco? "
+                               "Le Banche aggiunte o cancellate dalla sua apertura andranno perse."),
+                MessageBoxes::Icon::Exclamation, MessageBoxes::Answer::No);
+            if (answer != MessageBoxes::Answer::Yes)
+                return;
+            m_abandoned = true;
+        }
+        m_changed = false;
     }
+    m_closed = true;
     QDialog::done(result);
 }
 
 void FrmBanche::addBank()
 {
-    frmNewBanca dialog(*MaxID, m_dataFolder, [this](const QString &row) { lstbanche->AddItem(row); }, m_messages, this);
+    const auto addRow = [this](const QString &row) {
+        lstbanche->AddItem(row);
+        m_lines.append(BankArchive::lineForRow(row));
+        m_rowLines.append(m_lines.size() - 1);
+        m_changed = true;
+    };
+    frmNewBanca dialog(*MaxID, m_dataFolder, addRow, m_messages, this);
     dialog.exec();
 }
 
@@ -124,6 +146,13 @@ void FrmBanche::deleteBank()
     if (answer != MessageBoxes::Answer::Yes)
         return;
     lstbanche->RemoveItem(row);
+    const qsizetype line = m_rowLines.takeAt(row);
+    m_lines.removeAt(line);
+    for (qsizetype &later : m_rowLines) {
+        if (later > line)
+            --later;
+    }
+    m_changed = true;
     lstbanche->setListIndex(qMax(0, row - 1));
 }
 
@@ -140,10 +169,20 @@ void FrmBanche::calibrate()
     }
     const int row = lstbanche->ListIndex();
     const QString cell = lstbanche->List(row, 0).remove(QLatin1Char('\t')).toUpper();
+    const QString account = lstbanche->List(row, 1).remove(QLatin1Char('\t')).toUpper();
+    accept();
+    // Not saved: the list stays, and nothing is calibrated for a bank the
+    // archive may not keep.
+    if (!m_closed)
+        return;
+    if (m_abandoned) {
+        if (m_mainWindow)
+            m_mainWindow->show();
+        return;
+    }
     m_idBanca = BankArchive::idOf(cell);
     m_bankName = BankArchive::nameOf(cell);
-    m_accountNumber = lstbanche->List(row, 1).remove(QLatin1Char('\t')).toUpper();
-    accept();
+    m_accountNumber = account;
 
     // A bank's first calibration starts from the default layout.
     const QString layout = LayoutFile::fileName(m_dataFolder, m_idBanca);
@@ -161,6 +200,6 @@ void FrmBanche::calibrate()
 void FrmBanche::exit()
 {
     accept();
-    if (m_mainWindow)
+    if (m_closed && m_mainWindow)
         m_mainWindow->show();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bankarchive.h"
+
 #include <QDialog>
 
 class MessageBoxes;
@@ -9,9 +11,10 @@ class QPushButton;
 class ucLinkedList;
 
 /// The bank list window: the bank archive in a two-column list, where the
-/// user adds and deletes bank accounts and picks one to calibrate. The list
-/// is the only copy of the archive while the window is open; the file is
-/// rewritten whole however the window closes.
+/// user adds and deletes bank accounts and picks one to calibrate. The
+/// window keeps the file's lines as they were read, shown or not, and
+/// writes them back, with the banks added and deleted, only when there was
+/// such a change; a save that fails keeps the window open.
 class FrmBanche : public QDialog
 {
     Q_OBJECT
@@ -31,7 +34,9 @@ public:
     QPushButton *Calibrazione;
     QPushButton *Uscita;
 
-    /// Writes the archive and closes, whatever closes the window.
+    /// Writes the archive if a bank was added or deleted, and closes unless
+    /// that write failed: the user may retry, or, at the next failure,
+    /// choose to leave without the changes.
     void done(int result) override;
 
 private:
@@ -48,5 +53,10 @@ private:
     MessageBoxes &m_messages;
     PrintDevice &m_printer;
     QWidget *m_mainWindow;
-    bool m_written = false;
+    QList<BankArchive::FileLine> m_lines; // the file as read, with the changes
+    QList<qsizetype> m_rowLines;          // row -> its line in m_lines
+    bool m_changed = false;
+    bool m_failedBefore = false;
+    bool m_closed = false;
+    bool m_abandoned = false; // closed without the changes the disk refused
 };

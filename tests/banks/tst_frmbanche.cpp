@@ -172,6 +172,106 @@ private Q_SLOTS:
             QCOMPARE(account, QStringLiteral("AB12"));
         }
     }
+
+    void keepsWhatItCannotShow_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("step"); // none, "add" (NUOVA, 9) or "del" (the current bank, id 3)
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray blanks = Blanks.toLatin1();
+        const QByteArray a = "A" + blanks + "3|1", b = "B" + blanks + "4|2";
+        const QByteArray tabbed = "Banca\tdi casa" + blanks + "5|77\r\n";
+        QTest::newRow("a TAB inside a record, opened and closed")
+            << tabbed + a + "\r\n" << QString() << tabbed + a + "\r\n";
+        QTest::newRow("binary bytes, opened and closed")
+            << QByteArray("\x00\xff\x81|\x01\r\r\n\x7f", 9) + a << QString() << QByteArray("\x00\xff\x81|\x01\r\r\n\x7f", 9) + a;
+        QTest::newRow("a bank added after a line without a bar and a last line without its end")
+            << "nota a mano\n" + a << "add" << "nota a mano\n" + a + "\r\nNUOVA" + blanks + "4|9\r\n";
+        QTest::newRow("a bank deleted among binary bytes and a TAB")
+            << QByteArray("\x00\x01\r\n", 4) + tabbed + a + "\n" + b + "\n" << "del"
+            << QByteArray("\x00\x01\r\n", 4) + tabbed + b + "\n";
+    }
+
+    // The file is the user's: only a bank added or deleted is a reason to
+    // write it, and then nothing else in it changes.
+    void keepsWhatItCannotShow()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, step);
+        QTemporaryDir dir;
+        const QString archive = dir.filePath("Banche.ini");
+        QVERIFY(putBytes(archive, before));
+        const QDateTime written(QDate(2001, 2, 3), QTime(4, 5, 6));
+        {
+            QFile file(archive);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(written, QFileDevice::FileModificationTime));
+        }
+        qint32 id = 3;
+        QString bankName, account;
+        FakeMessageBoxes messages;
+        messages.answers = {Answer::Yes};
+        RecordingPrintDevice printer;
+        FrmBanche banks(dir.path(), id, bankName, account, messages, printer);
+        banks.show();
+        if (step == "add") {
+            answerNextWindow(&banks, "NUOVA", "9");
+            banks.AddBAN->click();
+        } else if (step == "del") {
+            banks.DelBAN->click();
+        }
+        banks.Uscita->click();
+        QVERIFY(!banks.isVisible());
+        QTEST(bytesIn(archive), "after");
+        if (step.isEmpty())
+            QCOMPARE(QFileInfo(archive).lastModified(), written);
+    }
+
+    void failedSaveKeepsTheList_data()
+    {
+        QTest::addColumn<Answer>("leave"); // the answer to "leave without saving?"
+        QTest::newRow("the user stays and retries with room on the disk") << Answer::No;
+        QTest::newRow("the user leaves without the new bank") << Answer::Yes;
+    }
+
+    void failedSaveKeepsTheList()
+    {
+        QFETCH(Answer, leave);
+        QTemporaryDir dir;
+        const QString archive = dir.filePath("Banche.ini");
+        const QByteArray before = "A" + Blanks.toLatin1() + "3|1\r\n";
+        QVERIFY(putBytes(archive, before));
+        qint32 id = 3;
+        QString bankName, account;
+        FakeMessageBoxes messages;
+        messages.answers = {leave};
+        RecordingPrintDevice printer;
+        QWidget mainWindow;
+        FrmBanche banks(dir.path(), id, bankName, account, messages, printer, &mainWindow);
+        banks.show();
+        answerNextWindow(&banks, "NUOVA", "9");
+        banks.AddBAN->click();
+        {
+            FileSizeLimit full(50);
+            banks.Uscita->click();
+            QVERIFY(banks.isVisible());
+            QCOMPARE(banks.lstbanche->ListCount(), 2);
+            banks.Calibrazione->click();
+            QCOMPARE(banks.isVisible(), leave == Answer::No);
+        }
+        QCOMPARE(messages.asked.size(), 3);
+        QCOMPARE(messages.asked.at(0).text, "Il file «" + archive + "» non è stato salvato: il file supera la dimensione concessa.");
+        QCOMPARE(messages.asked.at(2).title, QStringLiteral("ATTENZIONE"));
+        QCOMPARE(messages.asked.at(2).defaultButton, Answer::No);
+        QCOMPARE(id, 3); // nothing calibrated while the archive is not saved
+        if (leave == Answer::No) {
+            banks.Uscita->click();
+            QVERIFY(!banks.isVisible());
+            QVERIFY(mainWindow.isVisible());
+            QCOMPARE(bytesIn(archive), before + "NUOVA" + Blanks.toLatin1() + "4|9\r\n");
+        } else {
+            QCOMPARE(bytesIn(archive), before);
+        }
+    }
 };
 
 QTEST_MAIN(TestFrmBanche)
