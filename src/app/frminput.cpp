@@ -314,6 +314,10 @@ void FrmInput::printCheque()
     const QString layoutFile = LayoutFile::fileName(m_state.DataFolder, m_state.IDbanca);
     QString scratch;
     LayoutFile::loadBankLayout(m_state.DataFolder, m_state.IDbanca, m_state.layout, scratch, scratch);
+    if (const auto notice = OffPageNotice(m_state.layout, layoutFile)) {
+        m_messages.notify(*notice, MessageBoxes::Icon::Exclamation);
+        return;
+    }
 
     ChequeFields fields;
     fields.LUOGO = LUOGO->text();

@@ -3,6 +3,8 @@
 #include "amounttext.h"
 #include "printpage.h"
 
+#include <QDir>
+
 namespace {
 
 /// The paper position of a layout field, in millimetres.
@@ -12,6 +14,27 @@ QPointF fieldPosition(const ChequeLayout &layout, const FieldPosition &field)
 }
 
 } // namespace
+
+std::optional<QString> OffPageNotice(const ChequeLayout &layout, const QString &layoutFile)
+{
+    // Named as the calibration window's labels name them.
+    const std::pair<const char *, const FieldPosition *> fields[] = {
+        {"LUOGO", &layout.LUOGO},          {"DATA", &layout.GGMMAAAA},
+        {"IMPORTO", &layout.IMPORTO_CIFRE}, {"00", &layout.IMPORTO_DEC},
+        {"IMPORTO IN LETTERE", &layout.IMPORTO_ABC}, {"BENEFICIARIO", &layout.BENEFICIARIO},
+        {"NUMERO C/C", &layout.NUMEROcc},
+    };
+    for (const auto &[name, field] : fields) {
+        const QPointF at = fieldPosition(layout, *field);
+        // Written so that a position that is no number fails it too.
+        if (at.x() >= 0 && at.x() <= PaperWidth && at.y() >= 0 && at.y() <= PaperHeight)
+            continue;
+        return QStringLiteral("Il campo «%1» del file %2 cade fuori dal foglio: l'assegno non viene stampato. "
+                              "Occorre correggerne la posizione con CALIBRAZIONE.")
+            .arg(QLatin1String(name), QDir::toNativeSeparators(layoutFile));
+    }
+    return std::nullopt;
+}
 
 QString SpaceDigits(const QString &text)
 {

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class PrintDevice;
 
 /// The main window's entry fields as the cheque page prints them, each the
@@ -25,6 +27,16 @@ struct ChequeFields
 /// the result is true only when every operation succeeded, for callers that
 /// want to know (the cheque print itself does not).
 bool PrintChequePage(PrintDevice &device, const ChequeLayout &layout, const ChequeFields &fields);
+
+/// The paper the program prints on, landscape, in millimetres: the larger
+/// of A4 and Letter each way.
+constexpr double PaperWidth = 297;
+constexpr double PaperHeight = 216;
+
+/// A notice for the user when a field of \a layout would land off the paper
+/// (or at no number at all, as a hand-edited file may make it), naming the
+/// field and \a layoutFile; nothing when every field lands on it.
+std::optional<QString> OffPageNotice(const ChequeLayout &layout, const QString &layoutFile);
 
 /// Every character followed by one blank, then the blanks at both ends
 /// removed: "1500" gives "1 5 0 0".

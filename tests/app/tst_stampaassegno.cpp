@@ -73,6 +73,22 @@ private Q_SLOTS:
         QCOMPARE(w.bytes("Quendra.ini"), DefaultLayoutBytes);
     }
 
+    void offPageLayoutPrintsNothing()
+    {
+        const QByteArray layout = "\r\n2,3\r\n13,5\r\n285\r\n1425\r\n270\r\n4230\r\n270\r\n6015\r\n270\r\n8070\r\n"
+                                  "1740\r\n2100\r\n2235\r\n2250\r\n1\r\n\r\n-340000000000000000000000000000000000000\r\n2250\r\n";
+        WindowFixture w({{"Quendra.ini", layout}});
+        QVERIFY(w.window.load());
+        w.window.IMPORTO->setText(QStringLiteral("10"));
+        QVERIFY(!pressPrint(w, Qt::Key_Return));
+        QCOMPARE(w.messages.asked.size(), 1);
+        QCOMPARE(w.messages.asked.at(0).text, "Il campo «NUMERO C/C» del file " + w.path("Quendra.ini")
+                                                  + " cade fuori dal foglio: l'assegno non viene stampato. Occorre "
+                                                    "correggerne la posizione con CALIBRAZIONE.");
+        QVERIFY(w.printer.calls().isEmpty());
+        QCOMPARE(w.bytes("Quendra.ini"), layout);
+    }
+
     void printsAndRemembersPlaceAndAccount()
     {
         WindowFixture w;

@@ -48,6 +48,44 @@ private slots:
                               + QStringList({"BRENTOLA SNC @13", "12345 @11"}));
         QCOMPARE(device.documentsEnded(), 1);
     }
+
+    void offPage_data()
+    {
+        QTest::addColumn<float>("originLeft"); // cm
+        QTest::addColumn<float>("numberLeft"); // NUMEROcc, twips
+        QTest::addColumn<float>("numberTop");
+        QTest::addColumn<QString>("field"); // named in the notice, or none
+        QTest::newRow("the default layout") << 2.3f << 2250.f << 2700.f << QString();
+        // 297 mm = 2,3 cm + 15533,858 twips
+        QTest::newRow("at the paper's right edge") << 2.3f << 15533.f << 2700.f << QString();
+        QTest::newRow("past the paper's right edge") << 2.3f << 15540.f << 2700.f << "NUMERO C/C";
+        QTest::newRow("a huge position") << 2.3f << 2250.f << 3.4e38f << "NUMERO C/C";
+        QTest::newRow("a huge negative position") << 2.3f << -3.4e38f << 2700.f << "NUMERO C/C";
+        QTest::newRow("no number at all") << 2.3f << std::numeric_limits<float>::quiet_NaN() << 2700.f << "NUMERO C/C";
+        QTest::newRow("an origin left of the paper: the first field named") << -3.f << 2250.f << 2700.f << "LUOGO";
+    }
+
+    // A field off the paper prints a cheque without it, and nothing says so.
+    void offPage()
+    {
+        QFETCH(float, originLeft);
+        QFETCH(float, numberLeft);
+        QFETCH(float, numberTop);
+        QFETCH(QString, field);
+        ChequeLayout layout;
+        layout.SXmargin = originLeft;
+        layout.DXmargin = 13.5f;
+        layout.LUOGO = {285, 1425};
+        layout.GGMMAAAA = layout.IMPORTO_CIFRE = layout.IMPORTO_DEC = layout.IMPORTO_ABC = layout.BENEFICIARIO = {270, 4230};
+        layout.NUMEROcc = {numberTop, numberLeft};
+        const auto notice = OffPageNotice(layout, "/dati/Quendra7.ini");
+        if (field.isEmpty())
+            QVERIFY2(!notice, qPrintable(notice.value_or(QString())));
+        else
+            QCOMPARE(notice.value_or(QString()),
+                     "Il campo «" + field + "» del file /dati/Quendra7.ini cade fuori dal foglio: l'assegno non viene "
+                     "stampato. Occorre correggerne la posizione con CALIBRAZIONE.");
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_ChequePrint)
