@@ -1,6 +1,7 @@
 #include "appstate.h"
 #include "folders.h"
 #include "frminput.h"
+#include "picturedecode.h"
 #include "qtmessageboxes.h"
 #include "qtprintdevice.h"
 #include "qturlopener.h"
@@ -54,6 +55,9 @@ void endAsClosed(QWidget &window)
 
 int main(int argc, char *argv[])
 {
+    // A child started to decode a picture does that alone, with no window.
+    if (const int decoded = PictureDecode::runDecodeMode(argc, argv); decoded >= 0)
+        return decoded;
     // The bank accounts are nobody else's business: whatever the user's
     // umask, what the program makes is private to the user.
     ::umask(S_IRWXG | S_IRWXO);

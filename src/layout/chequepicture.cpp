@@ -1,8 +1,9 @@
 #include "chequepicture.h"
 
-#include "pdfpage.h"
+#include "limitedchild.h"
+#include "picturedecode.h"
 
-#include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,12 @@ namespace ChequePicture {
 namespace {
 
 constexpr double MetresPerInch = 0.0254;
+// A resolution is stored before the pixels, within the first bytes.
+constexpr qint64 HeadBytes = 1024 * 1024;
+// The child's address space: the libraries, the decoder's work and the
+// picture twice (decoded, then sent).
+constexpr qint64 ChildMemoryBytes = 1024ll * 1024 * 1024;
+constexpr int ChildTimeoutMs = 5000;
 
 QString shown(const QString &file)
 {
@@ -81,38 +88,74 @@ void assumeResolution(QImage &picture)
     picture.setDotsPerMeterY(dotsPerMetre);
 }
 
-std::optional<QImage> readPdf(const QString &file, QString *error)
+QString tooBig(const QString &file, QSize pixels)
 {
-    // Drawn at the resolution a scan would have, so the page keeps its
-    // paper size and its small print stays legible.
-    const PdfPage::Page page = PdfPage::draw(file, AssumedDpi);
-    switch (page.result) {
-    case PdfPage::Result::Drawn:
+    return QStringLiteral("L'immagine %1 è troppo grande (%2 × %3 punti): serve una scansione dell'assegno "
+                          "fino a 300 punti per pollice, di una pagina al più.")
+        .arg(shown(file))
+        .arg(pixels.width())
+        .arg(pixels.height());
+}
+
+// A file cut short (copied or downloaded in part) decodes as a picture
+// with a grey end; its last bytes tell.
+bool truncated(QFile &in, const QByteArray &format)
+{
+    const qint64 size = in.size();
+    const qint64 tail = qMin<qint64>(size, 1024);
+    if (!in.seek(size - tail))
+        return true;
+    const QByteArray end = in.read(tail);
+    in.seek(0);
+    return format == "png" ? !end.contains("IEND") : !end.contains("\xFF\xD9");
+}
+
+QString outcomeText(const QString &file, const PictureDecode::Decoded &decoded)
+{
+    using PictureDecode::Outcome;
+    switch (decoded.outcome) {
+    case Outcome::Picture:
         break;
-    case PdfPage::Result::Unreadable:
-        *error = QStringLiteral("Il PDF ") + shown(file)
+    case Outcome::PdfUnreadable:
+        return QStringLiteral("Il PDF ") + shown(file)
             + QStringLiteral(" non può essere aperto: è danneggiato o protetto da una password.");
-        return std::nullopt;
-    case PdfPage::Result::NotOnePage:
-        *error = QStringLiteral("Il PDF ") + shown(file) + QStringLiteral(" ha ") + QString::number(page.pageCount)
+    case Outcome::PdfNotOnePage:
+        return QStringLiteral("Il PDF ") + shown(file) + QStringLiteral(" ha ") + QString::number(decoded.pageCount)
             + QStringLiteral(" pagine: serve un PDF di una sola pagina, con l'assegno.");
-        return std::nullopt;
-    case PdfPage::Result::NotDrawable:
-        *error = QStringLiteral("La pagina del PDF ") + shown(file)
+    case Outcome::PdfNotDrawable:
+        return QStringLiteral("La pagina del PDF ") + shown(file)
             + QStringLiteral(" non può essere disegnata: è vuota o troppo grande.");
-        return std::nullopt;
-    case PdfPage::Result::NoModule:
-        *error = QStringLiteral("Il PDF ") + shown(file)
+    case Outcome::PdfNoModule:
+        return QStringLiteral("Il PDF ") + shown(file)
             + QStringLiteral(" non può essere letto: manca la parte del programma che legge i PDF "
                              "(libquendra_pdfpage). Occorre reinstallare Quendra.");
-        return std::nullopt;
+    case Outcome::ImageUnreadable:
+        return QStringLiteral("L'immagine ") + shown(file) + QStringLiteral(" non può essere letta: ")
+            + decoded.readerError + QLatin1Char('.');
     }
-    // A page without a background is paper, not a hole in the window.
-    QImage picture(page.image.size(), QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter(&picture).drawImage(0, 0, page.image);
-    assumeResolution(picture);
-    return picture;
+    return QString();
+}
+
+// The decoders run in a child of their own: see PictureDecode.
+std::optional<PictureDecode::Decoded> decodeInChild(const QString &file, QString *error)
+{
+    const LimitedChild::Result run = LimitedChild::run(QCoreApplication::applicationFilePath(),
+                                                       {QLatin1String(PictureDecode::Argument), file},
+                                                       ChildMemoryBytes, ChildTimeoutMs);
+    std::optional<PictureDecode::Decoded> decoded;
+    if (run.end == LimitedChild::End::Finished && run.exitCode == 0)
+        decoded = PictureDecode::fromBytes(run.output);
+    if (decoded)
+        return decoded;
+    if (run.end == LimitedChild::End::TimedOut)
+        *error = QStringLiteral("Il file ") + shown(file)
+            + QStringLiteral(" non può essere letto: la lettura non è finita in 5 secondi. Il file è danneggiato "
+                             "o troppo complesso per fare da immagine dell'assegno.");
+    else
+        *error = QStringLiteral("Il file ") + shown(file)
+            + QStringLiteral(" non può essere letto: la lettura si è interrotta o chiedeva più memoria di quella "
+                             "concessa. Il file è danneggiato o troppo grande per fare da immagine dell'assegno.");
+    return std::nullopt;
 }
 
 } // namespace
@@ -144,29 +187,49 @@ std::optional<QImage> read(const QString &file, QString *error)
             + in.errorString() + QLatin1Char('.');
         return std::nullopt;
     }
-    const QByteArray head = in.peek(8);
-    if (head.startsWith("%PDF-"))
-        return readPdf(file, error);
-
-    const QByteArray bytes = in.readAll();
-    QBuffer buffer;
-    buffer.setData(bytes);
-    QImageReader reader(&buffer);
-    const QByteArray format = reader.format();
-    if (format != "png" && format != "jpeg") {
-        *error = QStringLiteral("Il file ") + shown(file)
-            + QStringLiteral(" non è un'immagine PNG o JPEG né un PDF: non può fare da immagine dell'assegno.");
+    // Only the head and the tail are read here; the pixels, in the child.
+    const bool pdf = in.peek(5) == "%PDF-";
+    bool resolutionStored = false;
+    if (!pdf) {
+        QImageReader reader(&in);
+        const QByteArray format = reader.format();
+        if (format != "png" && format != "jpeg") {
+            *error = QStringLiteral("Il file ") + shown(file)
+                + QStringLiteral(" non è un'immagine PNG o JPEG né un PDF: non può fare da immagine dell'assegno.");
+            return std::nullopt;
+        }
+        const QSize pixels = reader.size();
+        if (pixels.isValid() && qint64(pixels.width()) * pixels.height() * 4 > PictureDecode::BudgetBytes) {
+            *error = tooBig(file, pixels);
+            return std::nullopt;
+        }
+        in.seek(0);
+        if (truncated(in, format)) {
+            *error = QStringLiteral("L'immagine ") + shown(file)
+                + QStringLiteral(" è incompleta: il file è stato copiato o scaricato solo in parte.");
+            return std::nullopt;
+        }
+        resolutionStored = storesResolution(in.peek(HeadBytes));
+    }
+    in.close();
+    const auto decoded = decodeInChild(file, error);
+    if (!decoded)
+        return std::nullopt;
+    if (decoded->outcome != PictureDecode::Outcome::Picture) {
+        *error = outcomeText(file, *decoded);
         return std::nullopt;
     }
-    QImage picture = reader.read();
-    if (picture.isNull()) {
-        *error = QStringLiteral("L'immagine ") + shown(file) + QStringLiteral(" non può essere letta: ")
-            + reader.errorString() + QLatin1Char('.');
-        return std::nullopt;
+    QImage picture = decoded->picture;
+    if (pdf) {
+        // A page without a background is paper, not a hole in the window.
+        QImage paper(picture.size(), QImage::Format_RGB32);
+        paper.fill(Qt::white);
+        QPainter(&paper).drawImage(0, 0, picture);
+        picture = paper;
     }
     // Without a stored resolution the reader fills in the screen's, which
-    // would show a scan three times too large.
-    if (!storesResolution(bytes) || picture.dotsPerMeterX() <= 0 || picture.dotsPerMeterY() <= 0)
+    // would show a scan three times too large; a PDF page is drawn at 300.
+    if (pdf || !resolutionStored || picture.dotsPerMeterX() <= 0 || picture.dotsPerMeterY() <= 0)
         assumeResolution(picture);
     return picture;
 }

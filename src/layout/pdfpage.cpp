@@ -5,7 +5,7 @@
 
 namespace PdfPage {
 
-Page draw(const QString &file, int dpi)
+Page draw(const QString &file, int dpi, qint64 maxBytes)
 {
     // Beside the program in the build tree, in its library folder once
     // installed; a module that is missing is a PDF that cannot be read.
@@ -20,7 +20,7 @@ Page draw(const QString &file, int dpi)
     }();
     Page page;
     if (drawPage)
-        drawPage(file, dpi, &page);
+        drawPage(file, dpi, maxBytes, &page);
     return page;
 }
 

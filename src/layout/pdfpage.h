@@ -18,10 +18,11 @@ struct Page
     QImage image; // Drawn: the page at the resolution asked for
 };
 
-/// Draws the page of \a file at \a dpi, if it has exactly one.
-Page draw(const QString &file, int dpi);
+/// Draws the page of \a file at \a dpi, if it has exactly one and its
+/// pixels take at most \a maxBytes (else NotDrawable).
+Page draw(const QString &file, int dpi, qint64 maxBytes);
 
 } // namespace PdfPage
 
 /// The module's one entry point.
-extern "C" typedef void QuendraDrawPdfPage(const QString &file, int dpi, PdfPage::Page *page);
+extern "C" typedef void QuendraDrawPdfPage(const QString &file, int dpi, qint64 maxBytes, PdfPage::Page *page);

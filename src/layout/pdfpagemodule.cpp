@@ -2,7 +2,7 @@
 
 #include <QPdfDocument>
 
-extern "C" Q_DECL_EXPORT void quendraDrawPdfPage(const QString &file, int dpi, PdfPage::Page *page)
+extern "C" Q_DECL_EXPORT void quendraDrawPdfPage(const QString &file, int dpi, qint64 maxBytes, PdfPage::Page *page)
 {
     using PdfPage::Result;
     QPdfDocument document;
@@ -15,7 +15,9 @@ extern "C" Q_DECL_EXPORT void quendraDrawPdfPage(const QString &file, int dpi, P
         page->result = Result::NotOnePage;
         return;
     }
-    const QSize pixels = (document.pagePointSize(0) * dpi / 72.0).toSize();
-    page->image = pixels.isEmpty() ? QImage() : document.render(0, pixels);
+    // The page's declared size decides, before a single pixel is drawn.
+    const QSizeF pixels = document.pagePointSize(0) * dpi / 72.0;
+    const bool fits = !pixels.isEmpty() && pixels.width() * pixels.height() * 4 <= double(maxBytes);
+    page->image = fits ? document.render(0, pixels.toSize()) : QImage();
     page->result = page->image.isNull() ? Result::NotDrawable : Result::Drawn;
 }

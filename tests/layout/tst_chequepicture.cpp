@@ -1,4 +1,6 @@
 #include "chequepicture.h"
+#include "decodermain.h"
+#include "limitedchild.h"
 
 #include <QtGui>
 #include <QtTest>
@@ -56,7 +58,15 @@ private slots:
             << pdf(2) << QSizeF() << " ha 2 pagine: serve un PDF di una sola pagina, con l'assegno.";
         QTest::newRow("text") << QByteArray("LUOGO\r\n") << QSizeF()
                               << " non è un'immagine PNG o JPEG né un PDF: non può fare da immagine dell'assegno.";
-        QTest::newRow("PNG cut short") << picture("png", 300).left(60) << QSizeF() << " non può essere letta: ";
+        const QString cutShort = " è incompleta: il file è stato copiato o scaricato solo in parte.";
+        QTest::newRow("PNG cut short") << picture("png", 300).left(60) << QSizeF() << cutShort;
+        QTest::newRow("JPEG cut short") << picture("jpeg", 300).chopped(40) << QSizeF() << cutShort;
+        // Its header claims 60000 x 60000 pixels: 14 GB, refused before a byte is decoded.
+        QByteArray huge = picture("jpeg", 300);
+        huge.replace(huge.indexOf("\xFF\xC0") + 5, 4, QByteArray("\xEA\x60\xEA\x60", 4));
+        QTest::newRow("JPEG declaring 60000 x 60000")
+            << huge << QSizeF() << " è troppo grande (60000 × 60000 punti): serve una scansione dell'assegno fino "
+                                   "a 300 punti per pollice, di una pagina al più.";
     }
 
     void read()
@@ -80,7 +90,31 @@ private slots:
                  qPrintable(QString("%1 x %2").arg(size.width()).arg(size.height())));
 
     }
+
+    void childOnALeash_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<LimitedChild::End>("end");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("done") << "printf 'pixels'" << LimitedChild::End::Finished << 0;
+        QTest::newRow("a hang is ended") << "sleep 30" << LimitedChild::End::TimedOut << -1;
+        QTest::newRow("past its memory, it fails")
+            << "exec dd if=/dev/zero of=/dev/null bs=300M count=1" << LimitedChild::End::Finished << 1;
+    }
+
+    void childOnALeash()
+    {
+        QFETCH(QString, command);
+        QElapsedTimer clock;
+        clock.start();
+        const LimitedChild::Result result = LimitedChild::run("/bin/sh", {"-c", command}, 200 * 1024 * 1024, 2000);
+        QTEST(result.end, "end");
+        QTEST(result.exitCode, "exitCode");
+        if (result.end == LimitedChild::End::Finished && result.exitCode == 0)
+            QCOMPARE(result.output, QByteArray("pixels"));
+        QVERIFY(clock.elapsed() < 10000);
+    }
 };
 
-QTEST_GUILESS_MAIN(tst_ChequePicture)
+QUENDRA_TEST_MAIN_DECODING(tst_ChequePicture, QCoreApplication)
 #include "tst_chequepicture.moc"

@@ -4,6 +4,7 @@
 
 #include "chequebackdrop.h"
 #include "chequeprint.h"
+#include "decodermain.h"
 #include "defaultlayout.h"
 #include "fakemessageboxes.h"
 #include "filebytes.h"
@@ -344,5 +345,5 @@ private:
     RecordingPrintDevice m_printer;
 };
 
-QTEST_MAIN(tst_frmDesign)
+QUENDRA_TEST_MAIN_DECODING(tst_frmDesign, QApplication)
 #include "tst_frmdesign.moc"

@@ -6,6 +6,7 @@
 #include "chequebackdrop.h"
 #include "chequeprint.h"
 #include "frmdesign.h"
+#include "picturedecode.h"
 #include "pagepreview.h"
 #include "qtmessageboxes.h"
 #include "recordingprintdevice.h"
@@ -52,6 +53,9 @@ QImage chequeForm()
 
 int main(int argc, char **argv)
 {
+    // Loading the scan starts this program again to decode it.
+    if (const int decoded = PictureDecode::runDecodeMode(argc, argv); decoded >= 0)
+        return decoded;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
