@@ -126,7 +126,14 @@ QVariant TextLinesModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return QVariant();
-    return text(index.row());
+    // A line longer than any name a cheque can hold is shown cut: the list
+    // measures every text it shows, and a line of megabytes took the field
+    // minutes and hundreds of megabytes. The line itself stays whole.
+    const quint32 start = m_starts[index.row()];
+    const quint32 size = m_starts[index.row() + 1] - start;
+    if (size <= MaxShownLength)
+        return text(index.row());
+    return TextFile::decode(QByteArray::fromRawData(m_bytes.constData() + start, MaxShownLength)) + QChar(0x2026);
 }
 
 QString TextLinesModel::text(int row) const

@@ -34,6 +34,9 @@ public:
     /// Waits for the file startLoading() reads and takes its lines in.
     void finishLoading();
 
+    /// Characters a row shows at most; a longer line is shown cut, with "…".
+    static constexpr quint32 MaxShownLength = 250;
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;

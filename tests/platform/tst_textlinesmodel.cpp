@@ -65,6 +65,16 @@ private Q_SLOTS:
         QCOMPARE(model->fileBytes().right(10), QByteArray("Perch\xe9 \x80\r\n"));
     }
 
+    // Shown whole, a line of megabytes took the field minutes to measure.
+    void longLineShownCut()
+    {
+        const QByteArray line(10 * 1024 * 1024, 'x');
+        TextLinesModel *model = loaded("A\r\n" + line + "\r\n");
+        QCOMPARE(rowsOf(*model), (QStringList{"A", QString(250, 'x') + QChar(0x2026)}));
+        QCOMPARE(model->text(1).size(), line.size());
+        QCOMPARE(model->fileBytes(), "A\r\n" + line + "\r\n");
+    }
+
     void exactMatchOnly()
     {
         TextLinesModel *model = loaded("ROSSI\r\nrossi\r\nRossi \r\nRossi\r\n");

@@ -5,7 +5,8 @@
 #                        folder is APP_DATA=$XDG_DATA_HOME/Quendra. CUPS_SERVER
 #                        is left alone when set (a private cupsd is running),
 #                        otherwise it names a socket that does not exist, so
-#                        that no test ever reaches a real printer.
+#                        that no test ever reaches a real printer. The umask
+#                        becomes 077.
 #   app_start BIN        start BIN in the background, output to DIR/app.log;
 #                        sets APP_PID. A program still running at exit is
 #                        killed.
@@ -30,6 +31,9 @@ app_env() {
     export XDG_CONFIG_HOME=$HOME/.config
     export XDG_CACHE_HOME=$HOME/.cache
     export XDG_RUNTIME_DIR=$dir/run
+    # Folders a test makes in place of the program are private, as the
+    # program makes them; otherwise it tells of them before its window.
+    umask 077
     mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
     chmod 0700 "$XDG_RUNTIME_DIR"
     APP_DATA=$XDG_DATA_HOME/Quendra
