@@ -4,7 +4,8 @@
 #     computer's, a folder, a dangling link) keeps nobody out;
 #  2. a save cut short by a crash leaves a temporary copy: the next start
 #     removes it, and nothing else;
-#  3. SIGTERM, SIGINT and SIGHUP end the program as closing its window does;
+#  3. SIGTERM, SIGINT and SIGHUP end the program as closing its window does,
+#     also with the bank list open over the hidden main window;
 #  4. as root: a data folder on a full disk at the first start, then space
 #     freed: a second copy is still refused (its knock reaching the first
 #     copy is tst_singleinstance's to show).
@@ -70,6 +71,22 @@ instead of
 $clean"
 done
 e2e_log "SIGTERM, SIGINT and SIGHUP end the program as a closed window does"
+
+# The bank list runs its own event loop over the hidden main window: the
+# signal must close it first, then the program.
+app_start "$bin"
+win=$(app_main_window 60) || e2e_fail "no main window before opening the bank list"
+x_click "$win" 456 176 || e2e_fail "clicking CALIBRAZIONE failed"
+x_wait_window 'BANCHE' 30 >/dev/null || e2e_fail "no bank list window"
+kill -TERM "$APP_PID"
+app_wait_exit 30 || e2e_fail "program still running 30 s after SIGTERM over the bank list"
+(( APP_RC == 0 )) || e2e_fail "SIGTERM over the bank list ended the program with status $APP_RC"
+after=$(app_tree "$HOME" | cut -d' ' -f1-4; ls -A "$XDG_RUNTIME_DIR")
+[[ $after == "$clean" ]] || e2e_fail "SIGTERM over the bank list left another data folder:
+$after
+instead of
+$clean"
+e2e_log "SIGTERM with the bank list open: bank list, then the program closed"
 
 # --- a full disk at the first start --------------------------------------------
 if [[ $(id -u) != 0 ]] || ! command -v mount >/dev/null; then
