@@ -6,7 +6,8 @@
 #     removes it, and nothing else;
 #  3. SIGTERM, SIGINT and SIGHUP end the program as closing its window does,
 #     also with the bank list open over the hidden main window;
-#  4. as root: a data folder on a full disk at the first start, then space
+#  4. a data folder open to others is told about once and left as it is;
+#  5. as root: a data folder on a full disk at the first start, then space
 #     freed: a second copy is still refused (its knock reaching the first
 #     copy is tst_singleinstance's to show).
 # Usage: guard.sh QUENDRA-BINARY   (E2E_WMDELETE names the close helper)
@@ -87,6 +88,21 @@ $after
 instead of
 $clean"
 e2e_log "SIGTERM with the bank list open: bank list, then the program closed"
+
+# --- a folder open to others -----------------------------------------------------
+app_env "$tmp/open"
+mkdir -p "$APP_DATA"
+chmod 0755 "$APP_DATA"
+app_start "$bin"
+box=$(x_wait_window 'Quendra' 60) || e2e_fail "a data folder open to others was not told about"
+x_key "$box" Return || e2e_fail "could not press Enter in the message box"
+win=$(app_main_window 60) || e2e_fail "no main window after the notice"
+x_close "$win" || e2e_fail "could not ask the main window to close"
+app_wait_exit 30 || e2e_fail "program still running 30 s after its window was closed"
+[[ $(stat -c %a "$APP_DATA") == 755 ]] || e2e_fail "the folder's mode was changed to $(stat -c %a "$APP_DATA")"
+# The notice is shown before the main window: a window at once means none.
+start_and_close "at the second start on a folder open to others"
+e2e_log "folder open to others: told once, left 0755"
 
 # --- a full disk at the first start --------------------------------------------
 if [[ $(id -u) != 0 ]] || ! command -v mount >/dev/null; then
