@@ -40,6 +40,36 @@ private Q_SLOTS:
         QVERIFY(!SingleInstance(data.path()).claim());
     }
 
+    // The abstract namespace is open to every user of the machine: another
+    // user's knock must not bring this user's window up.
+    void strangersKnockIgnored()
+    {
+        if (::getuid() != 0)
+            QSKIP("only root can knock as another user");
+        QTemporaryDir dir;
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        qunsetenv("XDG_RUNTIME_DIR");
+        SingleInstance first(dir.path());
+        QVERIFY(first.claim());
+        QSignalSpy knocks(&first, &SingleInstance::frontRequested);
+        const pid_t child = fork();
+        if (child == 0) {
+            SingleInstance stranger(dir.path());
+            _exit(::setuid(65534) == 0 ? (stranger.bringOtherToFront(), 0) : 1);
+        }
+        int status = -1;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QCOMPARE(status, 0);
+        // The stranger's connection is queued by now; one pass of the event
+        // loop hands it to the listener.
+        QCoreApplication::processEvents();
+        QCOMPARE(knocks.count(), 0);
+        SingleInstance(dir.path()).bringOtherToFront();
+        qputenv("XDG_RUNTIME_DIR", saved);
+        QVERIFY(knocks.wait());
+        QCOMPARE(knocks.count(), 1);
+    }
+
     void laterCopiesKnock_data()
     {
         QTest::addColumn<bool>("killedBefore");
