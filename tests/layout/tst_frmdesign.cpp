@@ -200,6 +200,7 @@ private slots:
                                                                            << 48.5354f;
         QTest::newRow("a sign only in front") << "-1-" << "-1" << "-1" << 15.1354f;
         QTest::newRow("no number: told, nothing saved or printed") << "-," << "-," << "" << 0.0f;
+        QTest::newRow("off the paper: told, nothing saved or printed") << "30" << "30" << "" << 0.0f;
     }
 
     void originBoxes()
@@ -218,7 +219,8 @@ private slots:
         c.w->SalvaPos->click();
         if (stored.isEmpty()) {
             QCOMPARE(c.messages.asked.constFirst().text,
-                     "L'origine di stampa «Sinistra» deve essere un numero di centimetri, per esempio 2,3.");
+                     keys == "30" ? "L'origine di stampa «Sinistra» cade fuori dal foglio: può essere al più di 29,7 cm."
+                                  : "L'origine di stampa «Sinistra» deve essere un numero di centimetri, per esempio 2,3.");
             QCOMPARE(c.bytes(), DefaultLayoutBytes);
             QVERIFY(printer.printed().isEmpty());
             return;
