@@ -87,7 +87,8 @@ std::optional<Decoded> fromBytes(const QByteArray &bytes)
     qint32 width = 0, height = 0, format = 0, dpmX = 0, dpmY = 0;
     in >> width >> height >> format >> dpmX >> dpmY;
     if (in.status() != QDataStream::Ok || width <= 0 || height <= 0 || format <= QImage::Format_Invalid
-        || format >= QImage::NImageFormats || qint64(width) * height * 8 > BudgetBytes * 2)
+        // At most 8 bytes a pixel, in whatever format: twice the budget.
+        || format >= QImage::NImageFormats || qint64(width) * height > BudgetBytes / 4)
         return std::nullopt;
     QImage picture(width, height, QImage::Format(format));
     if (picture.isNull() || bytes.size() - in.device()->pos() != picture.sizeInBytes())
