@@ -60,7 +60,7 @@ int main(int argc, char *argv[])
         return decoded;
     // The bank accounts are nobody else's business: whatever the user's
     // umask, what the program makes is private to the user.
-    ::umask(S_IRWXG | S_IRWXO);
+    const mode_t userMask = ::umask(S_IRWXG | S_IRWXO);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendra"));
     // Lets the desktop match the window to the menu entry and its icon.
@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
 
     AppState state;
     QtMessageBoxes messages;
-    QtUrlOpener urls;
+    QtUrlOpener urls(userMask);
     QtPrintDevice printer;
     FrmInput window(state, dataFolder, messages, urls, printer);
     if (!window.load())
