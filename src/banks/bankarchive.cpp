@@ -63,20 +63,8 @@ bool write(const QString &fileName, const QStringList &lines, QString *errorStri
 QList<FileLine> fileLines(const QByteArray &bytes)
 {
     QList<FileLine> lines;
-    qsizetype start = 0;
-    const qsizetype size = bytes.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = bytes.at(i);
-        if (c != '\r' && c != '\n')
-            continue;
-        const qsizetype textEnd = i;
-        if (c == '\r' && i + 1 < size && bytes.at(i + 1) == '\n')
-            ++i;
-        lines.append({bytes.mid(start, i + 1 - start), TextFile::decode(bytes.mid(start, textEnd - start))});
-        start = i + 1;
-    }
-    if (start < size)
-        lines.append({bytes.mid(start), TextFile::decode(bytes.mid(start))});
+    for (const QByteArray &line : TextFile::linesWithEnds(bytes))
+        lines.append({line, TextFile::lineText(line)});
     return lines;
 }
 

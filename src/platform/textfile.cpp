@@ -147,22 +147,39 @@ bool canEncode(const QString &text)
     return true;
 }
 
-QStringList splitLines(const QByteArray &bytes)
+QList<QByteArray> linesWithEnds(const QByteArray &bytes)
 {
-    QStringList lines;
+    QList<QByteArray> lines;
     qsizetype start = 0;
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size; ++i) {
         const char c = bytes.at(i);
         if (c != '\r' && c != '\n')
             continue;
-        lines.append(decode(bytes.mid(start, i - start)));
         if (c == '\r' && i + 1 < size && bytes.at(i + 1) == '\n')
             ++i;
+        lines.append(bytes.mid(start, i + 1 - start));
         start = i + 1;
     }
     if (start < size)
-        lines.append(decode(bytes.mid(start)));
+        lines.append(bytes.mid(start));
+    return lines;
+}
+
+QString lineText(QByteArray line)
+{
+    if (line.endsWith('\n'))
+        line.chop(1);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return decode(line);
+}
+
+QStringList splitLines(const QByteArray &bytes)
+{
+    QStringList lines;
+    for (const QByteArray &line : linesWithEnds(bytes))
+        lines.append(lineText(line));
     return lines;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,13 @@ bool canEncode(const QString &text);
 /// a line; a last line without an end counts; a final line end does not
 /// start a new line.
 QStringList splitLines(const QByteArray &bytes);
+
+/// The lines of file content as the file holds them, each with its own
+/// line end (CR LF, LF or CR; none for a last line without one).
+QList<QByteArray> linesWithEnds(const QByteArray &bytes);
+
+/// A line of linesWithEnds decoded, without its line end.
+QString lineText(QByteArray line);
 
 /// text made fit to be one line of a file: each line break inside it (CR LF,
 /// LF or CR) becomes one blank and other control characters are dropped, so
