@@ -77,7 +77,7 @@ FrmInput::FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &mes
     setObjectName(QStringLiteral("FrmInput"));
     setWindowTitle(QStringLiteral("Brentola - Quendra"));
     setWindowIcon(Pictures::windowIcon());
-    setFixedSize(twips(7590), twips(3600));
+    setFixedSize(Twips::toPixels(7590), Twips::toPixels(3600));
     createControls();
     setTabOrderOfFields();
     connect(IMPORTO, &QLineEdit::textChanged, this, &FrmInput::refreshAmountInWords);

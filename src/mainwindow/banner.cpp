@@ -1,6 +1,6 @@
 #include "banner.h"
 
-#include "frminput.h"
+#include "twips.h"
 #include "urlopener.h"
 #include "widgetcolours.h"
 
@@ -51,8 +51,7 @@ Banner::Banner(UrlOpener &urls, const QRect &geometry, QWidget *parent)
 
     TxtSpot = new QLabel(this);
     TxtSpot->setObjectName(QStringLiteral("TxtSpot"));
-    TxtSpot->setGeometry(FrmInput::twips(TextLeft), FrmInput::twips(TextTop), FrmInput::twips(TextWidth),
-                         FrmInput::twips(TextHeight));
+    TxtSpot->setGeometry(Twips::rect(TextLeft, TextTop, TextWidth, TextHeight));
     QFont verdana(QStringLiteral("Verdana"));
     verdana.setPointSizeF(9.75);
     verdana.setBold(true);
@@ -91,7 +90,7 @@ void Banner::step()
     if (Timer1->interval() != interval)
         Timer1->setInterval(interval);
     setTextColour(TxtSpot, crawl ? Cyan : Yellow);
-    TxtSpot->move(TxtSpot->x(), FrmInput::twips(m_scroll.top()));
+    TxtSpot->move(TxtSpot->x(), Twips::toPixels(m_scroll.top()));
     if (m_scroll.index() != shown)
         TxtSpot->setText(m_spots.value(m_scroll.index()).Text);
 }

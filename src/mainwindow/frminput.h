@@ -53,9 +53,6 @@ public:
     /// then BANCA refilled from the archive it leaves.
     void openBankList();
 
-    /// Twips, as the window was designed, to logical pixels.
-    static constexpr int twips(int value) { return Twips::toPixels(value); }
-
     // The controls, under the names the rest of the program knows them by.
     QLineEdit *LUOGO;
     QLineEdit *GGMMAAAA;

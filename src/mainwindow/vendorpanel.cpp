@@ -1,7 +1,7 @@
 #include "vendorpanel.h"
 
-#include "frminput.h"
 #include "pictures.h"
+#include "twips.h"
 #include "urlopener.h"
 #include "vendor.h"
 
@@ -28,8 +28,7 @@ VendorPanel::VendorPanel(UrlOpener &urls, const QRect &geometry, QWidget *parent
 
     brRecapiti = new QLabel(this);
     brRecapiti->setObjectName(QStringLiteral("brRecapiti"));
-    brRecapiti->setGeometry(FrmInput::twips(3600), FrmInput::twips(180), FrmInput::twips(1995),
-                            FrmInput::twips(405));
+    brRecapiti->setGeometry(Twips::rect(3600, 180, 1995, 405));
     brRecapiti->setFont(tahoma(6.75));
     brRecapiti->setTextFormat(Qt::PlainText);
     brRecapiti->setAutoFillBackground(true);
@@ -40,8 +39,7 @@ VendorPanel::VendorPanel(UrlOpener &urls, const QRect &geometry, QWidget *parent
 
     brURL = new QLabel(Vendor::webCaption(), this);
     brURL->setObjectName(QStringLiteral("brURL"));
-    brURL->setGeometry(FrmInput::twips(3600), FrmInput::twips(585), FrmInput::twips(2415),
-                       FrmInput::twips(255));
+    brURL->setGeometry(Twips::rect(3600, 585, 2415, 255));
     brURL->setFont(tahoma(6.75));
     QPalette blue = brURL->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);

@@ -1,4 +1,5 @@
 #include "banner.h"
+#include "twips.h"
 #include "vendorpanel.h"
 #include "windowfixture.h"
 
@@ -50,7 +51,7 @@ private Q_SLOTS:
         const SpotEntry entry = Vendor::spots().at(index);
         QCOMPARE(w.window.TxtSpot->text(), entry.Text);
         QCOMPARE(w.window.Frame1->spotTop(), top);
-        QCOMPARE(w.window.TxtSpot->y(), FrmInput::twips(top));
+        QCOMPARE(w.window.TxtSpot->y(), Twips::toPixels(top));
         QCOMPARE(w.window.TxtSpot->palette().color(QPalette::WindowText),
                  cyan ? QColor(0, 255, 255) : QColor(255, 255, 0));
         QCOMPARE(w.window.Timer1->interval(), interval);
