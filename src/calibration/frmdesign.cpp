@@ -2,6 +2,7 @@
 
 #include "chequebackdrop.h"
 #include "chequepicture.h"
+#include "designlabels.h"
 #include "fieldguard.h"
 #include "folders.h"
 #include "frmselprinter.h"
@@ -14,7 +15,6 @@
 #include "twips.h"
 #include "widgetcolours.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -27,33 +27,6 @@
 namespace {
 
 const QColor Background(224, 224, 224);
-const QColor PaleCyan(192, 255, 255);
-const QColor Blue(0, 0, 255);
-const QColor DarkRed(192, 0, 0);
-const QColor DarkGrey(64, 64, 64);
-const QColor Red(255, 0, 0);
-
-const QString HintIdle = QStringLiteral(
-    "Tenere premuto SHIFT, cliccare e trascinare con il mouse per modificare le posizioni");
-const QString HintDragging = QStringLiteral("Cliccare e trascinare con il mouse il campo da spostare");
-
-constexpr int LabelHeight = 255;
-constexpr Qt::KeyboardModifiers DragModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
-
-/// The modifiers held once \a key has gone down or up: the key event of a
-/// modifier itself may or may not count it, depending on the platform.
-Qt::KeyboardModifiers heldAfter(const QKeyEvent &key)
-{
-    Qt::KeyboardModifiers held = key.modifiers();
-    Qt::KeyboardModifier own = Qt::NoModifier;
-    switch (key.key()) {
-    case Qt::Key_Shift: own = Qt::ShiftModifier; break;
-    case Qt::Key_Control: own = Qt::ControlModifier; break;
-    case Qt::Key_Alt: own = Qt::AltModifier; break;
-    default: return held;
-    }
-    return key.type() == QEvent::KeyPress ? held | own : held & ~own;
-}
 
 } // namespace
 
@@ -93,45 +66,18 @@ frmDesign::frmDesign(const QString &dataFolder, qint32 idBanca, const QString &b
 
 void frmDesign::createControls()
 {
-    struct Design
-    {
-        const char *name;
-        const char *caption;
-        int left, top, width;
-        QColor text;
-        FieldPosition ChequeLayout::*position;
-    };
-    const Design labels[] = {
-        {"LUOGO", "LUOGO", 1710, 225, 2130, Qt::black, &ChequeLayout::LUOGO},
-        {"GGMMAAAA", "DATA", 4275, 225, 915, Qt::black, &ChequeLayout::GGMMAAAA},
-        {"IMPORTO_CIFRE", "IMPORTO", 6000, 225, 2010, Blue, &ChequeLayout::IMPORTO_CIFRE},
-        {"IMPORTO_DEC", "00", 8280, 225, 330, Blue, &ChequeLayout::IMPORTO_DEC},
-        {"IMPORTO_ABC", "IMPORTO IN LETTERE", 1710, 1395, 5775, Blue, &ChequeLayout::IMPORTO_ABC},
-        {"BENEFICIARIO", "BENEFICIARIO", 1710, 2070, 5775, DarkRed, &ChequeLayout::BENEFICIARIO},
-        {"NUMEROcc", "NUMERO C/C", 1710, 2655, 5775, Qt::black, &ChequeLayout::NUMEROcc},
-    };
     // The labels come first so that the controls below stay above a label
     // dragged onto them.
-    for (const Design &d : labels) {
-        auto label = new QLabel(QLatin1String(d.caption), this);
-        label->setObjectName(QLatin1String(d.name));
-        label->setGeometry(Twips::rect(d.left, d.top, d.width, LabelHeight));
-        label->setFont(Twips::font(QStringLiteral("Arial"), 8.25, true));
-        label->setAutoFillBackground(true);
-        WidgetColours::set(*label, {QPalette::Window}, PaleCyan);
-        WidgetColours::set(*label, {QPalette::WindowText}, d.text);
-        label->setCursor(Qt::SizeAllCursor);
-        label->installEventFilter(this);
-        m_fields.append({label, d.position});
-        (m_positions.*d.position) = FieldPosition{float(d.top), float(d.left)};
-    }
-    LUOGO = m_fields[0].label;
-    GGMMAAAA = m_fields[1].label;
-    IMPORTO_CIFRE = m_fields[2].label;
-    IMPORTO_DEC = m_fields[3].label;
-    IMPORTO_ABC = m_fields[4].label;
-    BENEFICIARIO = m_fields[5].label;
-    NUMEROcc = m_fields[6].label;
+    m_labels = new DesignLabels(*this);
+    const QList<DesignLabels::Field> &fields = m_labels->fields();
+    LUOGO = fields[0].label;
+    GGMMAAAA = fields[1].label;
+    IMPORTO_CIFRE = fields[2].label;
+    IMPORTO_DEC = fields[3].label;
+    IMPORTO_ABC = fields[4].label;
+    BENEFICIARIO = fields[5].label;
+    NUMEROcc = fields[6].label;
+    MsgLabel = m_labels->hint();
 
     auto label = [](const char *name, const char *caption, QRect geometry, QWidget *parent) {
         auto l = new QLabel(QString::fromUtf8(caption), parent);
@@ -181,11 +127,6 @@ void frmDesign::createControls()
     for (QPushButton *b : {StampaTest, SalvaPos, Resetta})
         b->setFont(Twips::font(QStringLiteral("Arial"), 7, false));
 
-    MsgLabel = label("MsgLabel", "", Twips::rect(45, 4410, 8670, 270), this);
-    MsgLabel->setText(HintIdle);
-    MsgLabel->setFont(Twips::font(QStringLiteral("Arial"), 8.25, false));
-    setHintColour(DarkGrey);
-
     setTabOrder(SXmargin, DXmargin);
     setTabOrder(DXmargin, PrintComma);
     setTabOrder(PrintComma, StampaTest);
@@ -194,9 +135,9 @@ void frmDesign::createControls()
 
     // Key preview: the hint follows the modifiers whichever control has the
     // focus.
-    installEventFilter(this);
+    m_labels->watch(*this);
     for (QWidget *child : findChildren<QWidget *>())
-        child->installEventFilter(this);
+        m_labels->watch(*child);
 }
 
 void frmDesign::InitPositions()
@@ -211,8 +152,7 @@ void frmDesign::InitPositions()
     LayoutFile::readLines(lines, left, top, layout);
     SXmargin->setText(left);
     DXmargin->setText(top);
-    m_positions = layout;
-    showPositions();
+    m_labels->setPositions(layout);
     // A flag other than 1 prints no comma, so it shows as unticked.
     PrintComma->setChecked(layout.PrintComma == 1);
     showFiguresCaption();
@@ -220,19 +160,11 @@ void frmDesign::InitPositions()
 
 ChequeLayout frmDesign::positions() const
 {
-    ChequeLayout layout = m_positions;
+    ChequeLayout layout = m_labels->positions();
     layout.SXmargin = 0;
     layout.DXmargin = 0;
     layout.PrintComma = PrintComma->isChecked() ? 1 : 0;
     return layout;
-}
-
-void frmDesign::showPositions()
-{
-    for (const Field &f : std::as_const(m_fields)) {
-        const FieldPosition &p = m_positions.*f.position;
-        f.label->move(LabelDrag::toPixels(p.left), LabelDrag::toPixels(p.top));
-    }
 }
 
 void frmDesign::showFiguresCaption()
@@ -240,94 +172,10 @@ void frmDesign::showFiguresCaption()
     IMPORTO_CIFRE->setText(PrintComma->isChecked() ? QStringLiteral("IMPORTO ,") : QStringLiteral("IMPORTO"));
 }
 
-void frmDesign::setHintColour(const QColor &colour)
-{
-    WidgetColours::set(*MsgLabel, {QPalette::WindowText}, colour);
-}
-
-void frmDesign::showHint(const QKeyEvent &key)
-{
-    MsgLabel->setText(heldAfter(key) & DragModifiers ? HintDragging : HintIdle);
-}
-
-bool frmDesign::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-        showHint(*static_cast<QKeyEvent *>(event));
-        if (event->type() == QEvent::KeyPress && nudge(*static_cast<QKeyEvent *>(event)))
-            return true;
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::MouseButtonRelease:
-        for (const Field &f : std::as_const(m_fields)) {
-            if (f.label == watched)
-                return labelMouse(f, static_cast<QMouseEvent *>(event));
-        }
-        break;
-    default:
-        break;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-bool frmDesign::labelMouse(const Field &field, QMouseEvent *mouse)
-{
-    const QPoint at = LabelDrag::toTwips(mouse->position());
-    FieldPosition &position = m_positions.*field.position;
-    switch (mouse->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        if (!m_drag.press(at, mouse->modifiers() & DragModifiers)) {
-            setHintColour(Red);
-        } else {
-            m_lastDragged = &field;
-            // SHIFT+arrows now move this label, not a selection in an
-            // origin box.
-            if (qobject_cast<QLineEdit *>(QApplication::focusWidget()))
-                setFocus();
-        }
-        break;
-    case QEvent::MouseMove:
-        if (const auto moved = m_drag.moveTo(position, at)) {
-            position = *moved;
-            field.label->move(LabelDrag::toPixels(position.left), LabelDrag::toPixels(position.top));
-        }
-        break;
-    default:
-        m_drag.release();
-        break;
-    }
-    return true;
-}
-
-bool frmDesign::nudge(const QKeyEvent &key)
-{
-    const Qt::KeyboardModifiers held = key.modifiers() & ~Qt::KeypadModifier;
-    if (!m_lastDragged || (held != Qt::ShiftModifier && held != (Qt::ShiftModifier | Qt::ControlModifier))
-        || qobject_cast<QLineEdit *>(QApplication::focusWidget()))
-        return false;
-    int dx = 0, dy = 0;
-    switch (key.key()) {
-    case Qt::Key_Left: dx = -1; break;
-    case Qt::Key_Right: dx = 1; break;
-    case Qt::Key_Up: dy = -1; break;
-    case Qt::Key_Down: dy = 1; break;
-    default: return false;
-    }
-    FieldPosition &position = m_positions.*m_lastDragged->position;
-    position = LabelDrag::nudge(position, dx, dy, held & Qt::ControlModifier);
-    m_lastDragged->label->move(LabelDrag::toPixels(position.left), LabelDrag::toPixels(position.top));
-    return true;
-}
-
 void frmDesign::mouseMoveEvent(QMouseEvent *event)
 {
     if (!childAt(event->position().toPoint()))
-        setHintColour(DarkGrey);
+        m_labels->calmHint();
     QDialog::mouseMoveEvent(event);
 }
 

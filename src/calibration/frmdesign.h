@@ -1,11 +1,11 @@
 #pragma once
 
 #include "chequelayout.h"
-#include "labeldrag.h"
 
 #include <QDialog>
 
 class ChequeBackdrop;
+class DesignLabels;
 class MessageBoxes;
 class PrintDevice;
 class QCheckBox;
@@ -65,24 +65,12 @@ public:
     ChequeBackdrop *Backdrop;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    struct Field
-    {
-        QLabel *label;
-        FieldPosition ChequeLayout::*position;
-    };
-
     void createControls();
-    void showPositions();
     void showFiguresCaption();
-    void showHint(const QKeyEvent &key);
-    void setHintColour(const QColor &colour);
-    bool labelMouse(const Field &field, QMouseEvent *mouse);
-    bool nudge(const QKeyEvent &key);
     void salvaPos();
     void resetta();
     void stampaTest();
@@ -93,9 +81,5 @@ private:
     const QString m_bankName;
     MessageBoxes &m_messages;
     PrintDevice &m_printer;
-    QList<Field> m_fields;
-    ChequeLayout m_positions;
-    LabelDrag m_drag;
-    /// The label the last drag began on: the one the arrow keys move.
-    const Field *m_lastDragged = nullptr;
+    DesignLabels *m_labels = nullptr;
 };
