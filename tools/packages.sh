@@ -8,7 +8,7 @@ BUILD_PACKAGES=(
 # What dpkg-shlibdeps needs to compute the .deb's dependencies.
 PACKAGE_PACKAGES=(dpkg-dev file)
 TEST_PACKAGES=(
-  "${PACKAGE_PACKAGES[@]}" desktop-file-utils appstream lintian
+  "${PACKAGE_PACKAGES[@]}" desktop-file-utils appstream lintian python3
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   xvfb xdotool xclip x11-utils imagemagick libx11-dev
   libicu-dev libbenchmark-dev
