@@ -7,8 +7,9 @@
 #include <QVariant>
 
 /// A PrintDevice for tests: it draws nothing, keeps the state a printer
-/// would (position, size, current printer) and records every call.
-/// Texts are measured at 1 mm a character.
+/// would (position, size, current printer) and records every call as
+/// "setFontSize(13)", "printText(#1 5 0 0,)". Texts are measured at 1 mm a
+/// character.
 class RecordingPrintDevice final : public PrintDevice
 {
 public:
@@ -23,33 +24,64 @@ public:
 
     void setPrinters(const QStringList &deviceNames) { m_printers = deviceNames; }
 
-    /// Every call as "setFontSize(13)", "printText(#1 5 0 0,)".
     const QStringList &calls() const { return m_calls; }
     const QList<Printed> &printed() const { return m_printed; }
     int currentPrinter() const { return m_current; } ///< -1 until makeCurrent()
     int documentsEnded() const { return m_documentsEnded; }
 
-    bool printerCount(int &count) override;
-    bool printerName(int index, QString &deviceName) override;
-    bool makeCurrent(int index) override;
-    bool setOrientation(int code) override;
-    bool setUnit(int code) override;
-    bool setFontName(const QString &face) override;
-    bool setFontSize(float points) override;
-    bool setFontBold(bool bold) override;
-    bool setFontItalic(bool italic) override;
-    bool setCurrentX(float x) override;
-    bool setCurrentY(float y) override;
-    bool textWidth(const QString &text, float &width) override;
-    bool printText(const QString &text) override;
-    bool endDocument() override;
+    bool printerCount(int &count) override
+    {
+        count = int(m_printers.size());
+        return record("printerCount", QString());
+    }
+    bool printerName(int index, QString &deviceName) override
+    {
+        record("printerName", index);
+        if (!known(index))
+            return false;
+        deviceName = m_printers.at(index);
+        return true;
+    }
+    bool makeCurrent(int index) override
+    {
+        record("makeCurrent", index);
+        if (!known(index))
+            return false;
+        m_current = index;
+        return true;
+    }
+    bool setOrientation(int code) override { return record("setOrientation", code); }
+    bool setUnit(int code) override { return record("setUnit", code); }
+    bool setFontName(const QString &face) override { return record("setFontName", face); }
+    bool setFontSize(float points) override { m_fontSize = points; return record("setFontSize", points); }
+    bool setFontBold(bool bold) override { return record("setFontBold", int(bold)); }
+    bool setFontItalic(bool italic) override { return record("setFontItalic", int(italic)); }
+    bool setCurrentX(float x) override { m_x = x; return record("setCurrentX", x); }
+    bool setCurrentY(float y) override { m_y = y; return record("setCurrentY", y); }
+    bool textWidth(const QString &text, float &width) override
+    {
+        width = float(text.size());
+        return record("textWidth", text);
+    }
+    bool printText(const QString &text) override
+    {
+        m_printed.append({text, m_x, m_y, m_fontSize});
+        return record("printText", text);
+    }
+    bool endDocument() override
+    {
+        ++m_documentsEnded;
+        return record("endDocument", QString());
+    }
 
 private:
     template<typename T>
-    void record(const char *name, const T &argument)
+    bool record(const char *name, const T &argument)
     {
         m_calls.append(QLatin1String(name) + QLatin1Char('(') + QVariant(argument).toString() + QLatin1Char(')'));
+        return true;
     }
+    bool known(int index) const { return index >= 0 && index < m_printers.size(); }
 
     QStringList m_printers;
     QStringList m_calls;
