@@ -63,28 +63,50 @@ bool ChequeBackdrop::load(const QString &file)
         m_messages.notify(error, MessageBoxes::Icon::Exclamation);
         return false;
     }
-    m_picture = *picture;
-    update();
-    // The picture serves this calibration even when it cannot be kept.
-    if (!ChequePicture::write(m_storedFile, m_picture, &error))
-        m_messages.notify(QStringLiteral("L'immagine è mostrata, ma non può essere conservata nel file ")
-                              + QDir::toNativeSeparators(m_storedFile) + QStringLiteral(": ") + error
-                              + QStringLiteral(". Alla prossima calibrazione andrà caricata di nuovo."),
-                          MessageBoxes::Icon::Exclamation);
+    setPicture(*picture);
+    emit changed();
     return true;
 }
 
 void ChequeBackdrop::remove()
 {
-    const QString stored = Folders::findAnyCase(m_storedFile);
-    if (QFile::exists(stored) && !QFile::remove(stored)) {
-        m_messages.notify(QStringLiteral("Impossibile eliminare il file ") + QDir::toNativeSeparators(stored)
-                              + QStringLiteral(": l'immagine resta."),
-                          MessageBoxes::Icon::Exclamation);
+    if (!hasPicture())
         return;
-    }
-    m_picture = QImage();
+    const auto answer = m_messages.question(QStringLiteral("Rimuovere l'immagine dell'assegno? Il file sarà "
+                                                           "eliminato al salvataggio delle impostazioni."),
+                                            MessageBoxes::Icon::Question, MessageBoxes::Answer::No);
+    if (answer != MessageBoxes::Answer::Yes)
+        return;
+    setPicture(QImage());
+    emit changed();
+}
+
+void ChequeBackdrop::setPicture(const QImage &picture)
+{
+    m_picture = picture;
     update();
+}
+
+bool ChequeBackdrop::keep()
+{
+    QString error;
+    if (hasPicture()) {
+        if (ChequePicture::write(m_storedFile, m_picture, &error))
+            return true;
+        m_messages.notify(QStringLiteral("Impossibile conservare l'immagine dell'assegno nel file ")
+                              + QDir::toNativeSeparators(m_storedFile) + QStringLiteral(": ") + error
+                              + QStringLiteral(". L'immagine resta nella finestra: risolvere il problema e "
+                                               "salvare di nuovo."),
+                          MessageBoxes::Icon::Critical);
+        return false;
+    }
+    const QString stored = Folders::findAnyCase(m_storedFile);
+    if (!QFile::exists(stored) || QFile::remove(stored))
+        return true;
+    m_messages.notify(QStringLiteral("Impossibile eliminare il file ") + QDir::toNativeSeparators(stored)
+                          + QStringLiteral(": l'immagine resta per la prossima calibrazione."),
+                      MessageBoxes::Icon::Critical);
+    return false;
 }
 
 QRectF ChequeBackdrop::pictureArea() const

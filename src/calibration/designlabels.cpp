@@ -1,5 +1,7 @@
 #include "designlabels.h"
 
+#include "chequeprint.h"
+#include "fieldlabel.h"
 #include "twips.h"
 #include "widgetcolours.h"
 
@@ -10,7 +12,6 @@
 
 namespace {
 
-const QColor PaleCyan(192, 255, 255);
 const QColor Blue(0, 0, 255);
 const QColor DarkRed(192, 0, 0);
 const QColor DarkGrey(64, 64, 64);
@@ -19,6 +20,8 @@ const QColor Red(255, 0, 0);
 const QString HintIdle = QStringLiteral(
     "Tenere premuto SHIFT, cliccare e trascinare con il mouse per modificare le posizioni");
 const QString HintDragging = QStringLiteral("Cliccare e trascinare con il mouse il campo da spostare");
+const QString HintKeys = QStringLiteral(
+    "Frecce: sposta il campo (CTRL+SHIFT: 1 mm) · Tab: campo seguente · CTRL+Z: annulla · SHIFT+F10: immagine");
 
 constexpr int LabelHeight = 255;
 constexpr Qt::KeyboardModifiers DragModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
@@ -62,14 +65,9 @@ DesignLabels::DesignLabels(QWidget &area)
         {"NUMEROcc", "NUMERO C/C", 1710, 2655, 5775, Qt::black, &ChequeLayout::NUMEROcc},
     };
     for (const Design &d : labels) {
-        auto label = new QLabel(QLatin1String(d.caption), &area);
+        auto label = new FieldLabel(QLatin1String(d.caption), d.text, &area);
         label->setObjectName(QLatin1String(d.name));
         label->setGeometry(Twips::rect(d.left, d.top, d.width, LabelHeight));
-        label->setFont(Twips::font(QStringLiteral("Arial"), 8.25, true));
-        label->setAutoFillBackground(true);
-        WidgetColours::set(*label, {QPalette::Window}, PaleCyan);
-        WidgetColours::set(*label, {QPalette::WindowText}, d.text);
-        label->setCursor(Qt::SizeAllCursor);
         m_fields.append({label, d.position});
         (m_positions.*d.position) = FieldPosition{float(d.top), float(d.left)};
     }
@@ -86,6 +84,20 @@ void DesignLabels::setPositions(const ChequeLayout &layout)
     m_positions = layout;
     for (const Field &f : std::as_const(m_fields))
         place(f);
+    emit currentChanged();
+}
+
+void DesignLabels::moveCurrent(const FieldPosition &position)
+{
+    if (!m_current)
+        return;
+    const FieldPosition kept = onPaper(*m_current, position);
+    if (kept == m_positions.*m_current->position)
+        return;
+    m_positions.*m_current->position = kept;
+    place(*m_current);
+    emit currentChanged();
+    emit moved();
 }
 
 void DesignLabels::watch(QWidget &widget)
@@ -104,14 +116,51 @@ void DesignLabels::place(const Field &field)
     field.label->move(LabelDrag::toPixels(p.left), LabelDrag::toPixels(p.top));
 }
 
+FieldPosition DesignLabels::onPaper(const Field &field, const FieldPosition &position) const
+{
+    // Past the paper's edge a label would print nowhere, and vanish from
+    // the window once it is shrunk again.
+    const QSize label(field.label->width() * LabelDrag::TwipsPerPixel,
+                      field.label->height() * LabelDrag::TwipsPerPixel);
+    const QSize paper(qRound(PaperWidth * 1440 / 25.4), qRound(PaperHeight * 1440 / 25.4));
+    return LabelDrag::bounded(position, label, paper);
+}
+
+const DesignLabels::Field *DesignLabels::fieldOf(QObject *watched) const
+{
+    for (const Field &f : m_fields) {
+        if (f.label == watched)
+            return &f;
+    }
+    return nullptr;
+}
+
+void DesignLabels::makeCurrent(const Field *field)
+{
+    if (field == m_current)
+        return;
+    if (m_current)
+        m_current->label->setCurrent(false);
+    m_current = field;
+    if (m_current)
+        m_current->label->setCurrent(true);
+    emit currentChanged();
+}
+
 void DesignLabels::setHintColour(const QColor &colour)
 {
     WidgetColours::set(*m_hint, {QPalette::WindowText}, colour);
 }
 
-void DesignLabels::showHint(const QKeyEvent &key)
+void DesignLabels::showHint(const QKeyEvent *key, bool byUser)
 {
-    m_hint->setText(heldAfter(key) & DragModifiers ? HintDragging : HintIdle);
+    const Qt::KeyboardModifiers held = key ? heldAfter(*key) : QApplication::queryKeyboardModifiers();
+    if (held & DragModifiers)
+        m_hint->setText(HintDragging);
+    else
+        // The keys are named once the user works on a field with them or a
+        // click; the window opens with the mouse's hint.
+        m_hint->setText(byUser && fieldOf(QApplication::focusWidget()) ? HintKeys : HintIdle);
 }
 
 bool DesignLabels::eventFilter(QObject *watched, QEvent *event)
@@ -119,18 +168,24 @@ bool DesignLabels::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-        showHint(*static_cast<QKeyEvent *>(event));
-        if (event->type() == QEvent::KeyPress && nudge(*static_cast<QKeyEvent *>(event)))
+        showHint(static_cast<QKeyEvent *>(event), true);
+        if (event->type() == QEvent::KeyPress && nudge(*static_cast<QKeyEvent *>(event), watched))
             return true;
+        break;
+    case QEvent::FocusIn:
+        if (const Field *f = fieldOf(watched)) {
+            makeCurrent(f);
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            showHint(nullptr, reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+                                  || reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason);
+        }
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:
-        for (const Field &f : std::as_const(m_fields)) {
-            if (f.label == watched)
-                return labelMouse(f, static_cast<QMouseEvent *>(event));
-        }
+        if (const Field *f = fieldOf(watched))
+            return labelMouse(*f, static_cast<QMouseEvent *>(event));
         break;
     default:
         break;
@@ -145,34 +200,39 @@ bool DesignLabels::labelMouse(const Field &field, QMouseEvent *mouse)
     switch (mouse->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (!m_drag.press(at, mouse->modifiers() & DragModifiers)) {
+        // A click makes the field current, so the arrows take it on from
+        // here, and takes the focus out of an origin box.
+        field.label->setFocus(Qt::MouseFocusReason);
+        if (!m_drag.press(at, mouse->modifiers() & DragModifiers))
             setHintColour(Red);
-        } else {
-            m_lastDragged = &field;
-            // SHIFT+arrows now move this label, not a selection in an
-            // origin box.
-            if (qobject_cast<QLineEdit *>(QApplication::focusWidget()))
-                m_area.setFocus();
-        }
+        else
+            m_pressedAt = position;
         break;
     case QEvent::MouseMove:
         if (const auto moved = m_drag.moveTo(position, at)) {
-            position = *moved;
+            position = onPaper(field, *moved);
             place(field);
+            emit currentChanged();
         }
         break;
     default:
+        if (m_drag.dragging() && !(m_pressedAt == position))
+            emit moved();
         m_drag.release();
         break;
     }
     return true;
 }
 
-bool DesignLabels::nudge(const QKeyEvent &key)
+bool DesignLabels::nudge(const QKeyEvent &key, QObject *watched)
 {
     const Qt::KeyboardModifiers held = key.modifiers() & ~Qt::KeypadModifier;
-    if (!m_lastDragged || (held != Qt::ShiftModifier && held != (Qt::ShiftModifier | Qt::ControlModifier))
-        || qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+    const bool onLabel = fieldOf(watched) != nullptr;
+    // SHIFT works from anywhere but a text box, as it always has; plain
+    // arrows only on the field itself, where they have no other use.
+    const bool step = held == Qt::ShiftModifier || (held == Qt::NoModifier && onLabel);
+    const bool millimetre = held == (Qt::ShiftModifier | Qt::ControlModifier);
+    if (!m_current || !(step || millimetre) || qobject_cast<QLineEdit *>(QApplication::focusWidget()))
         return false;
     int dx = 0, dy = 0;
     switch (key.key()) {
@@ -182,8 +242,6 @@ bool DesignLabels::nudge(const QKeyEvent &key)
     case Qt::Key_Down: dy = 1; break;
     default: return false;
     }
-    FieldPosition &position = m_positions.*m_lastDragged->position;
-    position = LabelDrag::nudge(position, dx, dy, held & Qt::ControlModifier);
-    place(*m_lastDragged);
+    moveCurrent(LabelDrag::nudge(m_positions.*m_current->position, dx, dy, millimetre));
     return true;
 }

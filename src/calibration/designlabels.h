@@ -6,15 +6,18 @@
 #include <QList>
 #include <QObject>
 
+class FieldLabel;
 class QKeyEvent;
 class QLabel;
 class QMouseEvent;
 class QWidget;
 
 /// The seven cheque fields of the calibration window as labels on its
-/// area, and the hint line below them: dragged with the mouse while a
-/// modifier is held, nudged with SHIFT and CTRL+SHIFT and the arrows. Keeps
-/// their positions in twips; the window reads them when it saves or prints.
+/// area, and the hint line below them. A label is dragged with the mouse
+/// while a modifier is held, or made current (Tab, a click) and moved with
+/// the arrows: a pixel, or a millimetre with CTRL+SHIFT. Keeps their
+/// positions in twips, within the paper; the window reads them when it
+/// saves or prints.
 class DesignLabels : public QObject
 {
     Q_OBJECT
@@ -22,7 +25,7 @@ class DesignLabels : public QObject
 public:
     struct Field
     {
-        QLabel *label;
+        FieldLabel *label;
         FieldPosition ChequeLayout::*position;
     };
 
@@ -39,27 +42,44 @@ public:
     /// Moves every label to \a layout's positions.
     void setPositions(const ChequeLayout &layout);
 
-    /// Lets the hint follow the modifiers and the arrows nudge while
-    /// \a widget has the focus: the area and each of its controls.
+    /// The field the arrows and the position boxes work on; nothing
+    /// before a label has had the focus or been dragged.
+    const Field *current() const { return m_current; }
+    /// Moves the current field to \a position, kept on the paper, as a
+    /// change of the user's.
+    void moveCurrent(const FieldPosition &position);
+
+    /// Lets the hint follow the modifiers and the arrows move the current
+    /// field while \a widget has the focus: the area and each of its controls.
     void watch(QWidget &widget);
     /// The pointer is over the bare area: the hint turns calm again.
     void calmHint();
+
+signals:
+    /// The user moved a label: once a drag is over, at each arrow key and
+    /// each typed position.
+    void moved();
+    /// Another field became current, or the current one moved.
+    void currentChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void showHint(const QKeyEvent &key);
+    void showHint(const QKeyEvent *key, bool byUser);
     void setHintColour(const QColor &colour);
     bool labelMouse(const Field &field, QMouseEvent *mouse);
-    bool nudge(const QKeyEvent &key);
+    bool nudge(const QKeyEvent &key, QObject *watched);
+    void makeCurrent(const Field *field);
     void place(const Field &field);
+    FieldPosition onPaper(const Field &field, const FieldPosition &position) const;
+    const Field *fieldOf(QObject *watched) const;
 
     QWidget &m_area;
     QLabel *m_hint = nullptr;
     QList<Field> m_fields;
     ChequeLayout m_positions;
     LabelDrag m_drag;
-    /// The label the last drag began on: the one the arrow keys move.
-    const Field *m_lastDragged = nullptr;
+    FieldPosition m_pressedAt;
+    const Field *m_current = nullptr;
 };

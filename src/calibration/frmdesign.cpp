@@ -3,6 +3,8 @@
 #include "chequebackdrop.h"
 #include "chequepicture.h"
 #include "designlabels.h"
+#include "fieldlabel.h"
+#include "positionboxes.h"
 #include "fieldguard.h"
 #include "folders.h"
 #include "frmselprinter.h"
@@ -15,7 +17,10 @@
 #include "twips.h"
 #include "widgetcolours.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -23,6 +28,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QShortcut>
 
 namespace {
 
@@ -35,7 +42,7 @@ frmDesign::frmDesign(const QString &dataFolder, qint32 idBanca, const QString &b
                      QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+                          | Qt::WindowMaximizeButtonHint)
     , m_dataFolder(dataFolder)
     , m_idBanca(idBanca)
     , m_bankName(bankName)
@@ -44,7 +51,10 @@ frmDesign::frmDesign(const QString &dataFolder, qint32 idBanca, const QString &b
 {
     setObjectName(QStringLiteral("frmDesign"));
     setModal(true);
-    setFixedSize(LabelDrag::toPixels(8775), LabelDrag::toPixels(4725));
+    // The designed size is the smallest; larger shows more of the form, at
+    // the same true scale, up to a whole landscape page.
+    setMinimumSize(LabelDrag::toPixels(8775), LabelDrag::toPixels(4725));
+    resize(minimumSize());
     setAutoFillBackground(true);
     WidgetColours::set(*this, {QPalette::Window}, Background);
     // Moves over the bare area tell the hint to calm down again.
@@ -52,92 +62,35 @@ frmDesign::frmDesign(const QString &dataFolder, qint32 idBanca, const QString &b
     createControls();
     Backdrop = new ChequeBackdrop(ChequePicture::fileName(dataFolder, idBanca), messages, this);
 
-    connect(PrintComma, &QCheckBox::toggled, this, &frmDesign::showFiguresCaption);
+    connect(PrintComma, &QCheckBox::toggled, this, [this] {
+        showFiguresCaption();
+        record();
+    });
+    connect(m_labels, &DesignLabels::moved, this, &frmDesign::record);
+    connect(Backdrop, &ChequeBackdrop::changed, this, &frmDesign::record);
+    for (QLineEdit *box : {SXmargin, DXmargin})
+        connect(box, &QLineEdit::editingFinished, this, &frmDesign::record);
+    createShortcuts();
     connect(SalvaPos, &QPushButton::clicked, this, &frmDesign::salvaPos);
     connect(Resetta, &QPushButton::clicked, this, &frmDesign::resetta);
     connect(StampaTest, &QPushButton::clicked, this, &frmDesign::stampaTest);
 
     InitPositions();
+    m_history.reset(current());
     setWindowTitle(QStringLiteral("Calibrazione assegno ") + bankName + QLatin1Char(' ') + accountNumber);
     ScreenReader::nameControls(
         *this, {{QStringLiteral("SXmargin"), QStringLiteral("Origine di stampa da sinistra, in centimetri")},
-                {QStringLiteral("DXmargin"), QStringLiteral("Origine di stampa dall'alto, in centimetri")}});
+                {QStringLiteral("DXmargin"), QStringLiteral("Origine di stampa dall'alto, in centimetri")},
+                {QStringLiteral("PosX"), QStringLiteral("Posizione del campo da sinistra, in millimetri")},
+                {QStringLiteral("PosY"), QStringLiteral("Posizione del campo dall'alto, in millimetri")}});
 }
 
-void frmDesign::createControls()
+frmDesign::~frmDesign()
 {
-    // The labels come first so that the controls below stay above a label
-    // dragged onto them.
-    m_labels = new DesignLabels(*this);
-    const QList<DesignLabels::Field> &fields = m_labels->fields();
-    LUOGO = fields[0].label;
-    GGMMAAAA = fields[1].label;
-    IMPORTO_CIFRE = fields[2].label;
-    IMPORTO_DEC = fields[3].label;
-    IMPORTO_ABC = fields[4].label;
-    BENEFICIARIO = fields[5].label;
-    NUMEROcc = fields[6].label;
-    MsgLabel = m_labels->hint();
-
-    auto label = [](const char *name, const char *caption, QRect geometry, QWidget *parent) {
-        auto l = new QLabel(QString::fromUtf8(caption), parent);
-        l->setObjectName(QLatin1String(name));
-        l->setGeometry(geometry);
-        return l;
-    };
-    auto lineEdit = [](const char *name, QRect geometry, QWidget *parent) {
-        auto e = new QLineEdit(parent);
-        e->setObjectName(QLatin1String(name));
-        e->setGeometry(geometry);
-        // The origin goes into the layout file as typed: the box keeps only
-        // what the cheque's reader of that file reads as the test print
-        // does, so that paper and cheque agree.
-        FieldGuard::install(*e, FieldGuard::Rule::Margin);
-        return e;
-    };
-    auto button = [this](const char *name, const char *caption, QRect geometry) {
-        auto b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(geometry);
-        // Enter in an origin box must not print or save behind the user's back.
-        b->setAutoDefault(false);
-        return b;
-    };
-
-    Frame1 = new QGroupBox(QStringLiteral("Origine di stampa"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(Twips::rect(45, 3465, 2745, 900));
-    Label1 = label("Label1", "Sinistra", Twips::rect(120, 285, 960, 255), Frame1);
-    SXmargin = lineEdit("SXmargin", Twips::rect(1095, 255, 735, 285), Frame1);
-    Label3 = label("Label3", "cm", Twips::rect(1905, 285, 375, 255), Frame1);
-    Label2 = label("Label2", "Superiore", Twips::rect(120, 585, 960, 255), Frame1);
-    DXmargin = lineEdit("DXmargin", Twips::rect(1095, 555, 735, 285), Frame1);
-    Label4 = label("Label4", "cm", Twips::rect(1905, 585, 375, 255), Frame1);
-
-    PrintComma = new QCheckBox(QStringLiteral("Stampa la virgola"), this);
-    PrintComma->setObjectName(QStringLiteral("PrintComma"));
-    PrintComma->setGeometry(Twips::rect(2925, 3960, 1770, 285));
-    StampaTest = button("StampaTest", "Stampa di prova", Twips::rect(4545, 3870, 1365, 465));
-    SalvaPos = button("SalvaPos", "Salva le impostazioni", Twips::rect(5985, 3870, 1365, 465));
-    Resetta = button("Resetta", "Ripristina impostazioni", Twips::rect(7425, 3870, 1305, 465));
-    // Small type, so that the controls' captions fit the room the design
-    // gives them.
-    for (QWidget *w : {static_cast<QWidget *>(Frame1), static_cast<QWidget *>(PrintComma)})
-        w->setFont(Twips::font(QStringLiteral("Arial"), 8.25, false));
-    for (QPushButton *b : {StampaTest, SalvaPos, Resetta})
-        b->setFont(Twips::font(QStringLiteral("Arial"), 7, false));
-
-    setTabOrder(SXmargin, DXmargin);
-    setTabOrder(DXmargin, PrintComma);
-    setTabOrder(PrintComma, StampaTest);
-    setTabOrder(StampaTest, SalvaPos);
-    setTabOrder(SalvaPos, Resetta);
-
-    // Key preview: the hint follows the modifiers whichever control has the
-    // focus.
-    m_labels->watch(*this);
-    for (QWidget *child : findChildren<QWidget *>())
-        m_labels->watch(*child);
+    // The base class hides the controls after this object's members are
+    // gone, and a text box that loses the focus then says it was edited.
+    for (QObject *child : findChildren<QObject *>())
+        disconnect(child, nullptr, this, nullptr);
 }
 
 void frmDesign::InitPositions()
@@ -146,6 +99,7 @@ void frmDesign::InitPositions()
     QStringList lines;
     if (!QFileInfo(fileName).isFile() || !TextFile::readLines(fileName, &lines))
         return;
+    const QScopedValueRollback applying(m_applying, true);
     QString left = SXmargin->text();
     QString top = DXmargin->text();
     ChequeLayout layout = positions();
@@ -170,6 +124,81 @@ ChequeLayout frmDesign::positions() const
 void frmDesign::showFiguresCaption()
 {
     IMPORTO_CIFRE->setText(PrintComma->isChecked() ? QStringLiteral("IMPORTO ,") : QStringLiteral("IMPORTO"));
+}
+
+DesignState frmDesign::current() const
+{
+    return {positions(), SXmargin->text(), DXmargin->text(), Backdrop->picture()};
+}
+
+void frmDesign::apply(const DesignState &state)
+{
+    const QScopedValueRollback applying(m_applying, true);
+    SXmargin->setText(state.left);
+    DXmargin->setText(state.top);
+    PrintComma->setChecked(state.positions.PrintComma == 1);
+    showFiguresCaption();
+    m_labels->setPositions(state.positions);
+    Backdrop->setPicture(state.picture);
+}
+
+void frmDesign::record()
+{
+    if (!m_applying)
+        m_history.record(current());
+}
+
+void frmDesign::undo()
+{
+    record(); // an origin still being typed counts as a change of its own
+    apply(m_history.undo());
+}
+
+void frmDesign::redo()
+{
+    apply(m_history.redo());
+}
+
+void frmDesign::createShortcuts()
+{
+    // In an origin box CTRL+Z stays the box's own: the box takes it first.
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, &frmDesign::undo);
+    for (const QKeySequence &keys : {QKeySequence(QKeySequence::Redo), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &frmDesign::redo);
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &frmDesign::openMenu);
+}
+
+void frmDesign::openMenu()
+{
+    // A text box keeps its own menu (cut, copy, paste); elsewhere the keys
+    // open the picture's, beside the current field or in the middle.
+    QWidget *focused = QApplication::focusWidget();
+    if (auto *box = qobject_cast<QLineEdit *>(focused)) {
+        const QPoint middle = box->rect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, middle, box->mapToGlobal(middle));
+        QCoreApplication::sendEvent(box, &menu);
+        return;
+    }
+    const DesignLabels::Field *field = m_labels->current();
+    const QWidget *near = field && focused == field->label ? static_cast<QWidget *>(field->label) : this;
+    Backdrop->showMenu(near->mapToGlobal(near->rect().center()));
+}
+
+void frmDesign::closeEvent(QCloseEvent *event)
+{
+    record();
+    if (m_history.isSaved())
+        return QDialog::closeEvent(event);
+    const auto answer = m_messages.ask({QStringLiteral("Salvare le modifiche alla calibrazione ") + m_bankName
+                                            + QStringLiteral(" prima di chiudere?"),
+                                        QStringLiteral("ATTENZIONE"), MessageBoxes::Icon::Question,
+                                        MessageBoxes::Buttons::YesNoCancel, MessageBoxes::Answer::Yes});
+    if (answer == MessageBoxes::Answer::No
+        || (answer == MessageBoxes::Answer::Yes && OriginBoxes::readable(*SXmargin, *DXmargin, m_messages)
+            && save()))
+        return QDialog::closeEvent(event);
+    event->ignore();
 }
 
 void frmDesign::mouseMoveEvent(QMouseEvent *event)
@@ -206,9 +235,16 @@ bool frmDesign::save()
     const QString fileName = LayoutFile::fileName(m_dataFolder, m_idBanca);
     const QString shownName = QDir::toNativeSeparators(fileName);
     QString error;
+    record();
     const QStringList lines = LayoutFile::lines(QString(), SXmargin->text(), DXmargin->text(), positions(), QString());
-    if (TextFile::writeLines(fileName, lines, &error))
+    if (TextFile::writeLines(fileName, lines, &error)) {
+        // The picture goes with the positions, or not at all: a picture
+        // that could not be kept leaves the window unsaved, to try again.
+        if (Backdrop->picture().cacheKey() != m_history.saved().picture.cacheKey() && !Backdrop->keep())
+            return false;
+        m_history.markSaved();
         return true;
+    }
     // The window keeps every position, so the user can free the disk or
     // the folder and press the button again.
     m_messages.notify(QStringLiteral("Impossibile salvare le impostazioni nel file ") + shownName
@@ -224,8 +260,12 @@ void frmDesign::resetta()
     const auto answer = m_messages.question(QStringLiteral("Ripristinare le posizioni di tutti i campi ")
                                                 + m_bankName + QLatin1Char('?'),
                                             MessageBoxes::Icon::Critical, MessageBoxes::Answer::No);
-    if (answer == MessageBoxes::Answer::Yes)
-        InitPositions();
+    if (answer != MessageBoxes::Answer::Yes)
+        return;
+    // Back to what the files hold, as one more change that can be undone.
+    InitPositions();
+    Backdrop->setPicture(m_history.saved().picture);
+    record();
 }
 
 void frmDesign::stampaTest()

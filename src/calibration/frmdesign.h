@@ -1,11 +1,14 @@
 #pragma once
 
 #include "chequelayout.h"
+#include "designstate.h"
+#include "snapshothistory.h"
 
 #include <QDialog>
 
 class ChequeBackdrop;
 class DesignLabels;
+class PositionBoxes;
 class MessageBoxes;
 class PrintDevice;
 class QCheckBox;
@@ -20,8 +23,11 @@ class QPushButton;
 /// that stands for the cheque at full size, where the user fits one bank's
 /// layout file to its form, tries it on paper and saves it.
 ///
-/// It reads and writes the bank's layout file only; the layout the cheque
-/// print uses is read afresh at the next print. Open it with exec().
+/// It reads and writes the bank's layout file and its picture only; the
+/// layout the cheque print uses is read afresh at the next print. Every
+/// change can be undone until it is saved, and closing with unsaved
+/// changes asks first. The window can be enlarged to show a whole form.
+/// Open it with exec().
 class frmDesign : public QDialog
 {
     Q_OBJECT
@@ -32,6 +38,7 @@ public:
     frmDesign(const QString &dataFolder, qint32 idBanca, const QString &bankName,
               const QString &accountNumber, MessageBoxes &messages, PrintDevice &printer,
               QWidget *parent = nullptr);
+    ~frmDesign() override;
 
     /// Loads the bank's layout file into the labels, the origin boxes and
     /// PrintComma. A missing file leaves everything as it is; a line that
@@ -63,13 +70,35 @@ public:
     QLabel *MsgLabel;
     /// The picture of the real cheque behind the labels, if the user gave one.
     ChequeBackdrop *Backdrop;
+    /// The current field's position in millimetres.
+    PositionBoxes *Position;
+
+    /// Whether everything shown is what the files hold.
+    bool isSaved() const { return m_history.isSaved(); }
+    /// One change back, or on again; as CTRL+Z and CTRL+Y.
+    void undo();
+    void redo();
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    struct Anchored
+    {
+        QWidget *widget;
+        QRect designed; ///< pixels, at the designed size
+        bool right;     ///< keeps its distance from the right edge
+    };
+
     void createControls();
+    void createShortcuts();
+    DesignState current() const;
+    void apply(const DesignState &state);
+    void record();
+    void openMenu();
     void showFiguresCaption();
     void salvaPos();
     void resetta();
@@ -82,4 +111,7 @@ private:
     MessageBoxes &m_messages;
     PrintDevice &m_printer;
     DesignLabels *m_labels = nullptr;
+    QList<Anchored> m_anchored;
+    SnapshotHistory<DesignState> m_history;
+    bool m_applying = false;
 };

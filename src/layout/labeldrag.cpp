@@ -43,3 +43,21 @@ FieldPosition LabelDrag::nudge(const FieldPosition &label, int dx, int dy, bool 
     moved.top = qMax(0.0f, label.top + float(dy * step));
     return moved;
 }
+
+FieldPosition LabelDrag::bounded(const FieldPosition &label, QSize size, QSize area)
+{
+    FieldPosition kept = label;
+    kept.left = qMax(0.0f, qMin(kept.left, float(area.width() - size.width())));
+    kept.top = qMax(0.0f, qMin(kept.top, float(area.height() - size.height())));
+    return kept;
+}
+
+float LabelDrag::fromMillimetres(double millimetres)
+{
+    return float(qRound(millimetres * 1440.0 / 25.4));
+}
+
+double LabelDrag::toMillimetres(double twips)
+{
+    return twips * 25.4 / 1440.0;
+}

@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QPointF>
+#include <QSize>
 #include <optional>
 
 /// The drag of a field label in the calibration window. Everything is in
@@ -33,6 +34,15 @@ public:
     /// -1, 0 or 1): a pixel, or a millimetre (57) when \a millimetre is set, in
     /// whole twips; stopped at Left 0 and Top 0.
     static FieldPosition nudge(const FieldPosition &label, int dx, int dy, bool millimetre);
+
+    /// \a label kept on the paper: its right and bottom edges, for a label
+    /// of \a size twips, no further than \a area twips from the corner.
+    static FieldPosition bounded(const FieldPosition &label, QSize size, QSize area);
+
+    /// Millimetres typed for a position, to the nearest whole twip.
+    static float fromMillimetres(double millimetres);
+    /// A position in millimetres, for showing it.
+    static double toMillimetres(double twips);
 
     /// Mouse up: the drag is over.
     void release() { m_dragging = false; }

@@ -8,8 +8,8 @@ class MessageBoxes
 {
 public:
     enum class Icon { None, Critical, Question, Exclamation, Information };
-    enum class Buttons { Ok, YesNo };
-    enum class Answer { Ok, Yes, No };
+    enum class Buttons { Ok, YesNo, YesNoCancel };
+    enum class Answer { Ok, Yes, No, Cancel };
 
     struct Request
     {
@@ -17,7 +17,7 @@ public:
         QString title;
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
-        Answer defaultButton = Answer::Ok; ///< for YesNo: Yes or No
+        Answer defaultButton = Answer::Ok; ///< for YesNo(Cancel): one of its buttons
     };
 
     virtual ~MessageBoxes() = default;

@@ -21,6 +21,16 @@ MessageBoxes::Answer QtMessageBoxes::ask(const Request &request)
         box.exec();
         return Answer::Ok;
     }
+    if (request.buttons == Buttons::YesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(request.defaultButton == Answer::No       ? QMessageBox::No
+                                 : request.defaultButton == Answer::Cancel ? QMessageBox::Cancel
+                                                                         : QMessageBox::Yes);
+        // Esc and the close box keep the window open: nothing is lost by them.
+        box.setEscapeButton(QMessageBox::Cancel);
+        const int pressed = box.exec();
+        return pressed == QMessageBox::Yes ? Answer::Yes : pressed == QMessageBox::No ? Answer::No : Answer::Cancel;
+    }
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(request.defaultButton == Answer::No ? QMessageBox::No : QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);

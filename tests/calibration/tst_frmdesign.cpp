@@ -85,19 +85,25 @@ private slots:
         c.w->PrintComma->click();
         QCOMPARE(c.w->IMPORTO_CIFRE->text(), "IMPORTO ,");
 
-        // Tab order, and the hint following the modifiers whatever has the focus.
+        // Tab order: the fields as printed, their position, then the rest;
+        // the hint follows the modifiers whatever has the focus, and names
+        // the keys while a field has it.
         QStringList seen;
-        c.w->SXmargin->setFocus();
-        for (int i = 0; i < 6; ++i) {
+        c.w->LUOGO->setFocus();
+        for (int i = 0; i < 16; ++i) {
             QWidget *control = QApplication::focusWidget();
             QTest::keyPress(control, Qt::Key_Shift);
-            seen << control->objectName() + ' ' + c.w->MsgLabel->text().left(8);
+            const QString held = c.w->MsgLabel->text().left(8);
             QTest::keyRelease(control, Qt::Key_Shift);
+            seen << control->objectName() + ' ' + held + ' ' + c.w->MsgLabel->text().left(6);
             QTest::keyClick(control, Qt::Key_Tab);
         }
-        QCOMPARE(seen, QStringList({"SXmargin Cliccare", "DXmargin Cliccare", "PrintComma Cliccare", "StampaTest Cliccare",
-                                    "SalvaPos Cliccare", "Resetta Cliccare"}));
-        QCOMPARE(c.w->MsgLabel->text(), "Tenere premuto SHIFT, cliccare e trascinare con il mouse per modificare le posizioni");
+        QCOMPARE(seen, QStringList({"LUOGO Cliccare Frecce", "GGMMAAAA Cliccare Frecce", "IMPORTO_CIFRE Cliccare Frecce",
+                                    "IMPORTO_DEC Cliccare Frecce", "IMPORTO_ABC Cliccare Frecce",
+                                    "BENEFICIARIO Cliccare Frecce", "NUMEROcc Cliccare Frecce", "PosX Cliccare Tenere",
+                                    "PosY Cliccare Tenere", "SXmargin Cliccare Tenere", "DXmargin Cliccare Tenere",
+                                    "PrintComma Cliccare Tenere", "StampaTest Cliccare Tenere",
+                                    "SalvaPos Cliccare Tenere", "Resetta Cliccare Tenere", "LUOGO Cliccare Frecce"}));
     }
 
     void drag_data()
@@ -115,8 +121,8 @@ private slots:
         QTest::newRow("ALT") << int(Qt::AltModifier) << false << QPoint(1, -1) << false << "" << QPoint(2265, 2220);
         QTest::newRow("SHIFT let go mid-drag") << shift << true << QPoint(20, 10) << false << "" << QPoint(2550, 2385);
         QTest::newRow("stops at 0, 0") << shift << false << QPoint(-400, -300) << false << "" << QPoint(0, 0);
-        QTest::newRow("no modifier: no move, no label to nudge")
-            << 0 << false << QPoint(20, 10) << false << "Shift+Right" << QPoint(2250, 2235);
+        QTest::newRow("no modifier: no drag, but the label is current")
+            << 0 << false << QPoint(20, 10) << false << "Shift+Right" << QPoint(2265, 2235);
         QTest::newRow("SHIFT+Right: a pixel") << shift << false << QPoint() << false << "Shift+Right" << QPoint(2265, 2235);
         QTest::newRow("CTRL+SHIFT+Down: a millimetre")
             << shift << false << QPoint() << false << "Ctrl+Shift+Down" << QPoint(2250, 2292);
@@ -333,14 +339,29 @@ private slots:
             const QImage spot = seen.copy(label->x(), label->y(), 12, 12).convertToFormat(QImage::Format_Grayscale8);
             QVERIFY2(*std::min_element(spot.constBits(), spot.constBits() + spot.sizeInBytes()) < 128, qPrintable(word));
         }
-        // The copy comes back with the next calibration and leaves the layout be.
+        // Nothing is written before "Salva"; then the copy comes back with the
+        // next calibration.
         QCOMPARE(c.bytes(), DefaultLayoutBytes);
+        const QString kept = c.dir.filePath("Quendra4.png");
+        QVERIFY(!QFile::exists(kept) && !c.w->isSaved());
+        c.messages.answers = {Answer::Yes};
+        c.w->SalvaPos->click();
+        QVERIFY(QFile::exists(kept) && c.w->isSaved());
         c.w.reset();
         frmDesign again(c.dir.path(), 4, "Banca Rossi", "000123", c.messages, m_printer);
         QCOMPARE(again.Backdrop->pictureArea().toRect(), QRect(0, 0, 1123, 794)); // from the bank's own copy
+        // Removing asks first, and the file goes only with the next save.
+        c.messages.answers = {Answer::No};
         again.Backdrop->remove();
-        QVERIFY(!QFile::exists(c.dir.filePath("Quendra4.png")));
-        QVERIFY(c.messages.asked.isEmpty());
+        QVERIFY(again.Backdrop->hasPicture());
+        c.messages.answers = {Answer::Yes, Answer::Yes};
+        again.Backdrop->remove();
+        QVERIFY(!again.Backdrop->hasPicture() && QFile::exists(kept));
+        again.SalvaPos->click();
+        QVERIFY(!QFile::exists(kept));
+        QCOMPARE(c.messages.asked.size(), 4);
+        QCOMPARE(c.messages.asked.at(1).text, "Rimuovere l'immagine dell'assegno? Il file sarà eliminato al "
+                                              "salvataggio delle impostazioni.");
     }
 
 private:
