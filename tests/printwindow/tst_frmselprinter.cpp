@@ -194,7 +194,6 @@ private slots:
                                 "con al più un decimale, per esempio 1,5 oppure -0,5.";
         const int exclamation = int(MessageBoxes::Icon::Exclamation), critical = int(MessageBoxes::Icon::Critical);
         QTest::newRow("two decimals") << "1,55" << "" << refused << exclamation;
-        QTest::newRow("past 20 mm") << "25" << "" << refused << exclamation;
         QTest::newRow("a sign alone") << "-" << "" << refused << exclamation;
         QTest::newRow("no data folder") << "1,5" << "missing"
                                         << "Il file «%1» non è stato salvato: " << critical;
