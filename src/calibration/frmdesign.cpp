@@ -276,7 +276,7 @@ void frmDesign::stampaTest()
     const QString left = SXmargin->text(), top = DXmargin->text(), date = ShortDate(QDate::currentDate());
     const ChequeLayout labels = positions();
     const auto testPage = [&](PrintDevice &device) { return PrintTestPage(device, left, top, labels, date); };
-    frmSelPrinter selection(m_printer, testPage, this);
+    frmSelPrinter selection(m_printer, m_dataFolder, m_messages, testPage, this);
     selection.exec();
     if (selection.printCancelled())
         return;

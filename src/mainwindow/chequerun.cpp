@@ -23,7 +23,8 @@ bool print(AppState &state, const ChequeFields &fields, MessageBoxes &messages, 
 
     const ChequeLayout &layout = state.layout;
     frmSelPrinter selection(
-        printer, [&](PrintDevice &device) { return PrintChequePage(device, layout, fields); }, parent);
+        printer, state.DataFolder, messages,
+        [&](PrintDevice &device) { return PrintChequePage(device, layout, fields); }, parent);
     selection.exec();
     state.PrintCancelled = selection.printCancelled();
     if (state.PrintCancelled)

@@ -38,7 +38,7 @@ QString findAnyCase(const QString &path)
 QStringList removeSaveLeftovers(const QString &dataFolder)
 {
     static const QRegularExpression leftover(
-        QStringLiteral("^(banche|beneficiari|quendra[0-9]*)\\.(ini|png)\\.[A-Za-z0-9]{6}$"),
+        QStringLiteral("^(banche|beneficiari|stampanti|quendra[0-9]*)\\.(ini|png)\\.[A-Za-z0-9]{6}$"),
         QRegularExpression::CaseInsensitiveOption);
     QDir folder(dataFolder);
     QStringList removed;

@@ -22,8 +22,14 @@ public:
     virtual bool printerCount(int &count) = 0;
     /// The device name of printer \a index, 0 to count - 1.
     virtual bool printerName(int index, QString &deviceName) = 0;
-    /// Later jobs go to printer \a index, for the rest of the run.
+    /// Later jobs go to printer \a index, for the rest of the run, with no
+    /// correction until setOffset() gives it one.
     virtual bool makeCurrent(int index) = 0;
+    /// How far the current printer feeds its paper off, in millimetres:
+    /// from now on every text lands that much further right (\a x) and
+    /// down (\a y) than its position says. The one place a correction is
+    /// applied, so the cheque, the test page and the preview agree.
+    virtual bool setOffset(float x, float y) = 0;
 
     /// The print routines' job setting: Landscape (2) or Portrait (1).
     virtual bool setOrientation(int code) = 0;

@@ -71,6 +71,14 @@ bool QtPrintDevice::makeCurrent(int index)
     m_current = m_printers.at(index);
     m_currentChosen = true;
     m_printer.reset();
+    m_offsetX = m_offsetY = 0;
+    return true;
+}
+
+bool QtPrintDevice::setOffset(float x, float y)
+{
+    m_offsetX = x;
+    m_offsetY = y;
     return true;
 }
 
@@ -150,8 +158,8 @@ bool QtPrintDevice::printText(const QString &text)
     m_painter->setFont(m_font);
     QPrinter *p = printer();
     const QFontMetricsF metrics(m_painter->font(), p);
-    const QPointF baseline(m_x * p->logicalDpiX() / MillimetresPerInch,
-                           m_y * p->logicalDpiY() / MillimetresPerInch + metrics.ascent());
+    const QPointF baseline((m_x + m_offsetX) * p->logicalDpiX() / MillimetresPerInch,
+                           (m_y + m_offsetY) * p->logicalDpiY() / MillimetresPerInch + metrics.ascent());
     m_painter->drawText(baseline, text);
     return true;
 }

@@ -42,6 +42,7 @@ public:
     bool printerName(int index, QString &deviceName) override;
     /// Fails while a page is being printed.
     bool makeCurrent(int index) override;
+    bool setOffset(float x, float y) override;
 
     bool setOrientation(int code) override;
     bool setUnit(int code) override;
@@ -70,6 +71,8 @@ private:
     QFont m_font;
     float m_x = 0;
     float m_y = 0;
+    float m_offsetX = 0;
+    float m_offsetY = 0;
 
     QPrinter *m_target = nullptr; ///< the caller's printer, if drawing on one
     std::unique_ptr<QPrinter> m_printer;

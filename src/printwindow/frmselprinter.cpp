@@ -1,10 +1,13 @@
 #include "frmselprinter.h"
 
+#include "correctionboxes.h"
 #include "printdevice.h"
 #include "screenreader.h"
+#include "unsavednotice.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -25,8 +28,9 @@ QIcon drawnCheckMark()
 }
 } // namespace
 
-frmSelPrinter::frmSelPrinter(PrintDevice &device, PagePreview::PageDrawer drawPage, QWidget *parent)
-    : frmSelPrinter(device, parent)
+frmSelPrinter::frmSelPrinter(PrintDevice &device, const QString &dataFolder, MessageBoxes &messages,
+                             PagePreview::PageDrawer drawPage, QWidget *parent)
+    : frmSelPrinter(device, dataFolder, messages, parent)
 {
     m_drawPage = std::move(drawPage);
     auto *button = new QPushButton(QStringLiteral("Ante&prima"), this);
@@ -35,17 +39,21 @@ frmSelPrinter::frmSelPrinter(PrintDevice &device, PagePreview::PageDrawer drawPa
     button->setMinimumSize(m_ok->minimumSize());
     // Left of OK, so the row still ends with OK and Annulla.
     m_buttons->insertWidget(1, button);
-    setTabOrder(m_list, button);
+    setTabOrder(m_corrections->vertical(), button);
     setTabOrder(button, m_ok);
     connect(button, &QPushButton::clicked, this, &frmSelPrinter::preview);
 }
 
-frmSelPrinter::frmSelPrinter(PrintDevice &device, QWidget *parent)
+frmSelPrinter::frmSelPrinter(PrintDevice &device, const QString &dataFolder, MessageBoxes &messages,
+                             QWidget *parent)
     : QDialog(parent)
     , m_device(device)
+    , m_dataFolder(dataFolder)
+    , m_messages(messages)
     , m_list(new QListWidget(this))
     , m_ok(new QPushButton(this))
     , m_cancel(new QPushButton(QStringLiteral("&Annulla"), this))
+    , m_corrections(new CorrectionBoxes(PrinterOffsets::load(dataFolder), this))
     , m_buttons(new QHBoxLayout)
 {
     setObjectName(QStringLiteral("frmSelPrinter"));
@@ -86,7 +94,11 @@ frmSelPrinter::frmSelPrinter(PrintDevice &device, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(noPrinter);
     layout->addWidget(m_list, 1);
+    layout->addWidget(m_corrections);
     layout->addLayout(m_buttons);
+    setTabOrder(m_list, m_corrections->horizontal());
+    setTabOrder(m_corrections->horizontal(), m_corrections->vertical());
+    setTabOrder(m_corrections->vertical(), m_ok);
 
     int count = 0;
     m_device.printerCount(count);
@@ -101,9 +113,14 @@ frmSelPrinter::frmSelPrinter(PrintDevice &device, QWidget *parent)
     else
         m_ok->setEnabled(false);
     noPrinter->setVisible(m_list->count() == 0);
+    m_corrections->setEnabled(m_list->count() > 0);
+    m_corrections->showPrinter(selectedPrinter());
 
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this](const QItemSelection &, const QItemSelection &deselected) { keepOneSelected(deselected); });
+            [this](const QItemSelection &, const QItemSelection &deselected) {
+                keepOneSelected(deselected);
+                m_corrections->showPrinter(selectedPrinter());
+            });
     connect(m_ok, &QPushButton::clicked, this, &frmSelPrinter::confirm);
     connect(m_cancel, &QPushButton::clicked, this, &frmSelPrinter::reject);
     // A double-click picks the printer and confirms at once, as OK would.
@@ -111,7 +128,12 @@ frmSelPrinter::frmSelPrinter(PrintDevice &device, QWidget *parent)
         if (m_ok->isEnabled())
             m_ok->click();
     });
-    ScreenReader::nameControls(*this, {{QStringLiteral("LstPrn"), QStringLiteral("Stampanti installate")}});
+    ScreenReader::nameControls(
+        *this, {{QStringLiteral("LstPrn"), QStringLiteral("Stampanti installate")},
+                {QStringLiteral("CorrezioneOrizzontale"),
+                 QStringLiteral("Correzione orizzontale della stampante scelta, in millimetri, positiva verso destra")},
+                {QStringLiteral("CorrezioneVerticale"),
+                 QStringLiteral("Correzione verticale della stampante scelta, in millimetri, positiva verso il basso")}});
 }
 
 void frmSelPrinter::done(int result)
@@ -130,17 +152,34 @@ void frmSelPrinter::keepOneSelected(const QItemSelection &deselected)
         m_list->selectionModel()->select(deselected.indexes().constFirst(), QItemSelectionModel::Select);
 }
 
-void frmSelPrinter::confirm()
+QString frmSelPrinter::selectedPrinter() const
 {
     const QList<QListWidgetItem *> selected = m_list->selectedItems();
-    const QString chosen = selected.isEmpty() ? QString() : selected.first()->text();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void frmSelPrinter::confirm()
+{
+    if (!m_corrections->readable(m_messages))
+        return;
+    // Kept open on a failed save, with what was typed, so that nothing is
+    // printed with a correction the next print would not have.
+    QString reason;
+    if (m_corrections->changed() && !m_corrections->offsets().save(m_dataFolder, &reason)) {
+        notifyUnsaved(m_messages, PrinterOffsets::fileName(m_dataFolder), reason);
+        return;
+    }
+    const QString chosen = selectedPrinter();
     int count = 0;
     m_device.printerCount(count);
     for (int i = 0; i < count; ++i) {
         QString name;
         // Duplicate names are possible; the first one wins.
         if (m_device.printerName(i, name) && name == chosen) {
-            m_device.makeCurrent(i);
+            if (m_device.makeCurrent(i)) {
+                const QPointF offset = m_corrections->shown().millimetres();
+                m_device.setOffset(float(offset.x()), float(offset.y()));
+            }
             break;
         }
     }
@@ -149,7 +188,17 @@ void frmSelPrinter::confirm()
 
 void frmSelPrinter::preview()
 {
-    const QList<QListWidgetItem *> selected = m_list->selectedItems();
-    PagePreview page(selected.isEmpty() ? QString() : selected.first()->text(), m_drawPage, this);
+    if (!m_corrections->readable(m_messages))
+        return;
+    // The preview's device gets the correction as OK would give it the
+    // printer's, so the page shows where the paper will have it.
+    const QPointF offset = m_corrections->shown().millimetres();
+    PagePreview page(
+        selectedPrinter(),
+        [draw = m_drawPage, offset](PrintDevice &device) {
+            device.setOffset(float(offset.x()), float(offset.y()));
+            return draw(device);
+        },
+        this);
     page.exec();
 }

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+class CorrectionBoxes;
+class MessageBoxes;
 class PrintDevice;
 class QHBoxLayout;
 class QItemSelection;
@@ -11,17 +13,23 @@ class QListWidget;
 class QPushButton;
 
 /// The printer selection window shown before every print: lists the
-/// printers of \a device, makes the chosen one current and tells the caller
-/// whether to print at all. Built afresh for each showing.
+/// printers of \a device, makes the chosen one current with its correction
+/// and tells the caller whether to print at all. The corrections are those
+/// of \a dataFolder's file, which OK rewrites when one was changed; a
+/// failed save is told through \a messages and the window stays open.
+/// Built afresh for each showing.
 class frmSelPrinter : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmSelPrinter(PrintDevice &device, QWidget *parent = nullptr);
+    frmSelPrinter(PrintDevice &device, const QString &dataFolder, MessageBoxes &messages,
+                  QWidget *parent = nullptr);
     /// With "Anteprima", which shows what \a drawPage puts on the page
-    /// for the printer chosen in the list, before anything is printed.
-    frmSelPrinter(PrintDevice &device, PagePreview::PageDrawer drawPage, QWidget *parent = nullptr);
+    /// for the printer chosen in the list, with its correction as typed,
+    /// before anything is printed.
+    frmSelPrinter(PrintDevice &device, const QString &dataFolder, MessageBoxes &messages,
+                  PagePreview::PageDrawer drawPage, QWidget *parent = nullptr);
 
     /// False only after OK; Annulla, Esc, the close box and any other end
     /// of the window mean no print.
@@ -33,13 +41,17 @@ private:
     void confirm();
     void keepOneSelected(const QItemSelection &deselected);
     void preview();
+    QString selectedPrinter() const;
 
     PrintDevice &m_device;
+    const QString m_dataFolder;
+    MessageBoxes &m_messages;
     // Until OK is pressed there is nothing to print on.
     bool m_printCancelled = true;
     QListWidget *m_list;
     QPushButton *m_ok;
     QPushButton *m_cancel;
+    CorrectionBoxes *m_corrections;
     QHBoxLayout *m_buttons;
     PagePreview::PageDrawer m_drawPage;
 };

@@ -15,7 +15,7 @@ private slots:
         QTest::addColumn<QWidget *>("window");
         auto banks = new FrmBanche(f.folder(), f.state.IDbanca, f.state.currentBankName,
                                    f.state.currentAccountNumber, f.messages, f.printer, nullptr, &f.window);
-        for (QWidget *w : std::initializer_list<QWidget *>{&f.window, banks, new frmSelPrinter(f.printer, &f.window),
+        for (QWidget *w : std::initializer_list<QWidget *>{&f.window, banks, new frmSelPrinter(f.printer, f.folder(), f.messages, &f.window),
                  new frmNewBanca(*banks->MaxID, f.folder(), [](const QString &) {}, f.messages, &f.window),
                  new frmDesign(f.folder(), 1, "Banca", "1", f.messages, f.printer, &f.window)})
             QTest::newRow(qPrintable(w->objectName())) << w;

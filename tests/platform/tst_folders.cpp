@@ -60,7 +60,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QStringList leftovers{"Quendra1.ini.Ab3dE9", "BANCHE.INI.q0W9eR", "Beneficiari.ini.000000",
-                                    "Quendra.png.zZ9aA1"};
+                                    "Quendra.png.zZ9aA1", "Stampanti.ini.Xa9bQ2"};
         const QStringList kept{"Quendra1.ini", "Quendra1.ini.bak", "Quendra1.ini.Ab3dE", "Note.ini.Ab3dE9",
                                "Quendra1.ini.Ab3dE9x"};
         for (const QString &name : leftovers + kept)

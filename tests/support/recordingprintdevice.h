@@ -3,6 +3,7 @@
 #include "printdevice.h"
 
 #include <QList>
+#include <QPointF>
 #include <QStringList>
 #include <QVariant>
 
@@ -28,6 +29,8 @@ public:
     const QList<Printed> &printed() const { return m_printed; }
     int currentPrinter() const { return m_current; } ///< -1 until makeCurrent()
     int documentsEnded() const { return m_documentsEnded; }
+    /// The correction last set, in millimetres; none after makeCurrent().
+    QPointF offset() const { return m_offset; }
 
     bool printerCount(int &count) override
     {
@@ -48,7 +51,13 @@ public:
         if (!known(index))
             return false;
         m_current = index;
+        m_offset = {};
         return true;
+    }
+    bool setOffset(float x, float y) override
+    {
+        m_offset = QPointF(x, y);
+        return record("setOffset", QStringLiteral("%1;%2").arg(x).arg(y));
     }
     bool setOrientation(int code) override { return record("setOrientation", code); }
     bool setUnit(int code) override { return record("setUnit", code); }
@@ -91,4 +100,5 @@ private:
     float m_x = 0;
     float m_y = 0;
     float m_fontSize = 0;
+    QPointF m_offset;
 };
