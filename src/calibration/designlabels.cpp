@@ -21,7 +21,7 @@ const QString HintIdle = QStringLiteral(
     "Tenere premuto SHIFT, cliccare e trascinare con il mouse per modificare le posizioni");
 const QString HintDragging = QStringLiteral("Cliccare e trascinare con il mouse il campo da spostare");
 const QString HintKeys = QStringLiteral(
-    "Frecce: sposta il campo (CTRL+SHIFT: 1 mm) · Tab: campo seguente · CTRL+Z: annulla · SHIFT+F10: immagine");
+    "Frecce: sposta il campo (CTRL+SHIFT: 1 mm) · Invio: posizione in mm · CTRL+Z: annulla · SHIFT+F10: immagine");
 
 constexpr int LabelHeight = 255;
 constexpr Qt::KeyboardModifiers DragModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
@@ -171,6 +171,13 @@ bool DesignLabels::eventFilter(QObject *watched, QEvent *event)
         showHint(static_cast<QKeyEvent *>(event), true);
         if (event->type() == QEvent::KeyPress && nudge(*static_cast<QKeyEvent *>(event), watched))
             return true;
+        if (event->type() == QEvent::KeyPress && fieldOf(watched)) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                emit positionRequested();
+                return true;
+            }
+        }
         break;
     case QEvent::FocusIn:
         if (const Field *f = fieldOf(watched)) {

@@ -61,6 +61,8 @@ signals:
     void moved();
     /// Another field became current, or the current one moved.
     void currentChanged();
+    /// Enter on a field: the user wants to type its position.
+    void positionRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -163,7 +163,12 @@ void frmDesign::createShortcuts()
 {
     // In an origin box CTRL+Z stays the box's own: the box takes it first.
     connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, &frmDesign::undo);
-    for (const QKeySequence &keys : {QKeySequence(QKeySequence::Redo), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+    // CTRL+Y everywhere, and the desktop's own redo keys; one shortcut a
+    // key, since two on the same key would both stay silent.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    for (const QKeySequence &keys : std::as_const(redoKeys))
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &frmDesign::redo);
     for (const QKeySequence &keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &frmDesign::openMenu);

@@ -2,10 +2,12 @@
 
 #include "designlabels.h"
 #include "fieldguard.h"
+#include "fieldlabel.h"
 #include "messageboxes.h"
 #include "numbertext.h"
 #include "twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -35,6 +37,10 @@ PositionBoxes::PositionBoxes(DesignLabels &labels, MessageBoxes &messages, QWidg
         e->setFont(Twips::font(QStringLiteral("Arial"), 8.25, false));
         FieldGuard::install(*e, FieldGuard::Rule::Margin);
         connect(e, &QLineEdit::editingFinished, this, [this, e] { take(e); });
+        // Enter takes the position and goes back to the field, for its
+        // arrows; Esc goes back as well, leaving the field where it was.
+        connect(e, &QLineEdit::returnPressed, this, &PositionBoxes::backToField);
+        e->installEventFilter(this);
         return e;
     };
     m_caption = label("PosCampo", QStringLiteral("Posizione del campo"));
@@ -51,12 +57,35 @@ PositionBoxes::PositionBoxes(DesignLabels &labels, MessageBoxes &messages, QWidg
     m_top->setGeometry(Twips::rect(6465, Top, 660, 285));
     m_unit->setGeometry(Twips::rect(7185, Top + 15, 300, 255));
     connect(&labels, &DesignLabels::currentChanged, this, &PositionBoxes::show);
+    connect(&labels, &DesignLabels::positionRequested, this, [this] {
+        m_left->setFocus(Qt::ShortcutFocusReason);
+        m_left->selectAll();
+    });
     show();
 }
 
 QList<QWidget *> PositionBoxes::controls() const
 {
     return {m_caption, m_leftCaption, m_left, m_topCaption, m_top, m_unit};
+}
+
+bool PositionBoxes::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
+        && (watched == m_left || watched == m_top)) {
+        show();
+        m_left->setModified(false);
+        m_top->setModified(false);
+        backToField();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PositionBoxes::backToField()
+{
+    if (const DesignLabels::Field *field = m_labels.current())
+        field->label->setFocus(Qt::ShortcutFocusReason);
 }
 
 void PositionBoxes::show()

@@ -26,7 +26,11 @@ public:
     /// Every control it has put on the area.
     QList<QWidget *> controls() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void backToField();
     void show();
     void take(QLineEdit *box);
 
