@@ -80,6 +80,36 @@ private slots:
         QCOMPARE(c.w->Position->left()->text(), QString::number(expected.x() * 25.4 / 1440, 'f', 1).replace('.', ','));
     }
 
+    void menuKeys_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("opened"); // the first entry of the menu that opened
+
+        QTest::newRow("SHIFT+F10 on a field") << "LUOGO" << "Shift+F10" << "Carica l'immagine dell'assegno…";
+        QTest::newRow("the menu key on a button") << "SalvaPos" << "Menu" << "Carica l'immagine dell'assegno…";
+        QTest::newRow("a text box keeps its own menu") << "SXmargin" << "Shift+F10" << "&Undo"; // Qt's own, untranslated here
+    }
+
+    void menuKeys()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QString, keys);
+        QFETCH(QString, opened);
+        Calibration c(m_printer);
+        c.w->findChild<QWidget *>(focus)->setFocus();
+        QString seen;
+        QTimer::singleShot(100, [&seen] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                seen = menu->actions().constFirst()->text();
+                menu->close();
+            }
+        });
+        type(c.w.get(), keys);
+        QTRY_VERIFY(!seen.isEmpty());
+        QCOMPARE(seen, opened);
+    }
+
     void undoAndRedo()
     {
         Calibration c(m_printer);
