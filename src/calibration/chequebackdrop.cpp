@@ -42,40 +42,55 @@ ChequeBackdrop::ChequeBackdrop(const QString &storedFile, MessageBoxes &messages
     window->setAcceptDrops(true);
     window->installEventFilter(this);
 
+    connect(&m_loader, &PictureLoader::finished, this,
+            [this](const QString &, const QImage &picture, const QString &error) { loaded(picture, error); });
+    connect(&m_writer, &PictureWriter::finished, this, [this](const QString &file, bool ok, const QString &error) {
+        // The picture serves this calibration even when it cannot be kept.
+        if (!ok)
+            m_messages.notify(QStringLiteral("L'immagine è mostrata, ma non può essere conservata nel file ")
+                                  + QDir::toNativeSeparators(file) + QStringLiteral(": ") + error
+                                  + QStringLiteral(". Alla prossima calibrazione andrà caricata di nuovo."),
+                              MessageBoxes::Icon::Exclamation);
+    });
     // A folder copied from Windows may hold it as "QUENDRA7.PNG".
     if (const QString stored = Folders::findAnyCase(m_storedFile); QFile::exists(stored)) {
-        QString error;
-        if (const auto picture = ChequePicture::read(stored, &error))
-            m_picture = *picture;
-        else
-            m_messages.notify(QStringLiteral("L'immagine dell'assegno salvata per questa banca non può essere "
-                                             "mostrata. ")
-                                  + error,
-                              MessageBoxes::Icon::Exclamation);
+        m_loadingStored = true;
+        m_loader.read(stored, screenDpi());
     }
 }
 
-bool ChequeBackdrop::load(const QString &file)
+double ChequeBackdrop::screenDpi() const
 {
-    QString error;
-    const auto picture = ChequePicture::read(file, &error);
-    if (!picture) {
-        m_messages.notify(error, MessageBoxes::Icon::Exclamation);
-        return false;
-    }
-    m_picture = *picture;
-    update();
-    // The picture serves this calibration even when it cannot be kept.
-    if (!ChequePicture::write(m_storedFile, m_picture, &error))
-        m_messages.notify(QStringLiteral("L'immagine è mostrata, ma non può essere conservata nel file ")
-                              + QDir::toNativeSeparators(m_storedFile) + QStringLiteral(": ") + error
-                              + QStringLiteral(". Alla prossima calibrazione andrà caricata di nuovo."),
+    return PictureScale::ScreenDpi * devicePixelRatioF();
+}
+
+void ChequeBackdrop::load(const QString &file)
+{
+    m_loadingStored = false;
+    m_loader.read(file, screenDpi());
+}
+
+void ChequeBackdrop::loaded(const QImage &picture, const QString &error)
+{
+    if (picture.isNull()) {
+        m_messages.notify(m_loadingStored ? QStringLiteral("L'immagine dell'assegno salvata per questa banca non "
+                                                           "può essere mostrata. ")
+                                                + error
+                                          : error,
                           MessageBoxes::Icon::Exclamation);
-    return true;
+        return;
+    }
+    m_picture = picture;
+    update();
+    if (!m_loadingStored)
+        m_writer.write(m_storedFile, m_picture);
 }
 
 void ChequeBackdrop::remove()
 {
+    // A copy still being written would come back after the removal.
+    m_loader.cancel();
+    m_writer.waitForFinished();
     const QString stored = Folders::findAnyCase(m_storedFile);
     if (QFile::exists(stored) && !QFile::remove(stored)) {
         m_messages.notify(QStringLiteral("Impossibile eliminare il file ") + QDir::toNativeSeparators(stored)

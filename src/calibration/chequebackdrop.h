@@ -1,5 +1,8 @@
 #pragma once
 
+#include "pictureloader.h"
+#include "picturewriter.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -13,7 +16,8 @@ class MessageBoxes;
 /// l'immagine" takes it away.
 ///
 /// The picture is kept as its own PNG file beside the bank's layout file,
-/// so it is there again at the next calibration.
+/// at the resolution the screen shows, so it is there again, and quickly,
+/// at the next calibration. Reading and keeping run beside the window.
 class ChequeBackdrop : public QWidget
 {
     Q_OBJECT
@@ -21,12 +25,15 @@ class ChequeBackdrop : public QWidget
 public:
     ChequeBackdrop(const QString &storedFile, MessageBoxes &messages, QWidget *window);
 
-    /// Shows \a file behind the labels and keeps a copy of it. A file that
-    /// cannot be read is told to the user and changes nothing.
-    bool load(const QString &file);
+    /// Starts reading \a file; once read it shows behind the labels and a
+    /// copy of it is kept. A file that cannot be read is told to the user
+    /// and changes nothing.
+    void load(const QString &file);
     /// Takes the picture away, and its copy.
     void remove();
     bool hasPicture() const { return !m_picture.isNull(); }
+    /// A picture still being read, or its copy still being written.
+    bool isBusy() const { return m_loader.isReading() || m_writer.isWriting(); }
     /// Where the picture lies in the window, in pixels; empty when none.
     QRectF pictureArea() const;
 
@@ -36,8 +43,13 @@ protected:
 
 private:
     void showMenu(QPoint global);
+    void loaded(const QImage &picture, const QString &error);
+    double screenDpi() const;
 
     const QString m_storedFile;
     MessageBoxes &m_messages;
     QImage m_picture;
+    PictureLoader m_loader;
+    PictureWriter m_writer;
+    bool m_loadingStored = false;
 };

@@ -318,6 +318,7 @@ private slots:
         QApplication::sendEvent(c.w->windowHandle(), &drop);
         QVERIFY(enter.isAccepted() && drop.isAccepted());
         // A4 across at 300 dpi is 3508 x 2480 pixels; the window shows 96 an inch.
+        QTRY_VERIFY_WITH_TIMEOUT(!c.w->Backdrop->isBusy(), 15000);
         QCOMPARE(c.w->Backdrop->pictureArea().toRect(), QRect(0, 0, 1123, 794));
         const std::pair<QLabel *, QString> fields[] = {{c.w->LUOGO, "Castelrovo"}, {c.w->GGMMAAAA, "05/12/2026"},
                                                        {c.w->IMPORTO_DEC, "0"}, {c.w->IMPORTO_ABC, "MILLECINQUECENTO/00"},
@@ -337,6 +338,7 @@ private slots:
         QCOMPARE(c.bytes(), DefaultLayoutBytes);
         c.w.reset();
         frmDesign again(c.dir.path(), 4, "Banca Rossi", "000123", c.messages, m_printer);
+        QTRY_VERIFY_WITH_TIMEOUT(!again.Backdrop->isBusy(), 15000);
         QCOMPARE(again.Backdrop->pictureArea().toRect(), QRect(0, 0, 1123, 794)); // from the bank's own copy
         again.Backdrop->remove();
         QVERIFY(!QFile::exists(c.dir.filePath("Quendra4.png")));
