@@ -12,7 +12,6 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QPainter>
 
 namespace ChequePicture {
 
@@ -168,15 +167,6 @@ std::optional<QImage> read(const QString &file, QString *error, double screenDpi
         return std::nullopt;
     }
     QImage picture = decoded->picture;
-    if (pdf) {
-        // A page without a background is paper, not a hole in the window.
-        QImage paper(picture.size(), QImage::Format_RGB32);
-        paper.fill(Qt::white);
-        paper.setDotsPerMeterX(picture.dotsPerMeterX());
-        paper.setDotsPerMeterY(picture.dotsPerMeterY());
-        QPainter(&paper).drawImage(0, 0, picture);
-        picture = paper;
-    }
     if (picture.dotsPerMeterX() <= 0 || picture.dotsPerMeterY() <= 0)
         assumeResolution(picture);
     if (decoded->resolutionAssumed)

@@ -8,12 +8,17 @@
 #include <QDataStream>
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 
 #include <cstring>
 
 namespace PictureDecode {
 
 namespace {
+
+// The pixels start at a multiple of this in what the child sends, so that
+// they can be used where they lie.
+constexpr qint64 PixelAlignment = 16;
 
 // Decoded at full size, before it is scaled to the screen: a 16-bit PNG
 // takes 8 bytes a pixel.
@@ -44,7 +49,10 @@ Decoded decode(const QString &file, double screenDpi)
         switch (page.result) {
         case PdfPage::Result::Drawn: {
             decoded.outcome = Outcome::Picture;
-            decoded.picture = page.image;
+            // A page without a background is paper, not a hole in the window.
+            decoded.picture = QImage(page.image.size(), QImage::Format_RGB32);
+            decoded.picture.fill(Qt::white);
+            QPainter(&decoded.picture).drawImage(0, 0, page.image);
             const QSize dotsPerMetre = PictureScale::forPage(page.points, dpi).dotsPerMetre;
             decoded.picture.setDotsPerMeterX(dotsPerMetre.width());
             decoded.picture.setDotsPerMeterY(dotsPerMetre.height());
@@ -106,6 +114,8 @@ QByteArray toBytes(const Decoded &decoded)
         : decoded.picture;
     out << qint32(p.width()) << qint32(p.height()) << qint32(p.format()) << qint32(p.dotsPerMeterX())
         << qint32(p.dotsPerMeterY());
+    const char padding[PixelAlignment] = {};
+    out.writeRawData(padding, int((PixelAlignment - bytes.size() % PixelAlignment) % PixelAlignment));
     out.writeRawData(reinterpret_cast<const char *>(p.constBits()), int(p.sizeInBytes()));
     return bytes;
 }
@@ -127,10 +137,29 @@ std::optional<Decoded> fromBytes(const QByteArray &bytes)
     if (in.status() != QDataStream::Ok || width <= 0 || height <= 0 || format <= QImage::Format_Invalid
         || format >= QImage::NImageFormats || qint64(width) * height > MaxPixels)
         return std::nullopt;
-    QImage picture(width, height, QImage::Format(format));
-    if (picture.isNull() || bytes.size() - in.device()->pos() != picture.sizeInBytes())
+    const qint64 start = (in.device()->pos() + PixelAlignment - 1) / PixelAlignment * PixelAlignment;
+    const qint64 depth = QImage::toPixelFormat(QImage::Format(format)).bitsPerPixel();
+    const qint64 bytesPerLine = (width * depth + 31) / 32 * 4;
+    if (depth <= 0 || bytes.size() - start != bytesPerLine * height)
         return std::nullopt;
-    std::memcpy(picture.bits(), bytes.constData() + in.device()->pos(), size_t(picture.sizeInBytes()));
+    // The pixels stay where they came: a copy would take as much memory
+    // again, for the time it is made, as the whole picture the window keeps.
+    auto *kept = new QByteArray(bytes);
+    auto *pixels = reinterpret_cast<uchar *>(const_cast<char *>(kept->constData())) + start;
+    QImage picture;
+    if (quintptr(pixels) % PixelAlignment == 0)
+        picture = QImage(
+            pixels, width, height, qsizetype(bytesPerLine), QImage::Format(format),
+            [](void *held) { delete static_cast<QByteArray *>(held); }, kept);
+    // A picture that was not made never calls its cleanup.
+    if (picture.isNull())
+        delete kept;
+    if (picture.isNull()) {
+        picture = QImage(width, height, QImage::Format(format));
+        if (picture.isNull())
+            return std::nullopt;
+        std::memcpy(picture.bits(), bytes.constData() + start, size_t(picture.sizeInBytes()));
+    }
     picture.setDotsPerMeterX(dpmX);
     picture.setDotsPerMeterY(dpmY);
     decoded.picture = picture;
