@@ -18,6 +18,7 @@ namespace {
 QByteArray picture(const char *format, int dpi, bool plain = false)
 {
     QImage image(600, 300, QImage::Format_RGB32);
+    image.fill(Qt::white);
     image.setDotsPerMeterX(qRound(dpi / 0.0254));
     image.setDotsPerMeterY(qRound(dpi / 0.0254));
     QByteArray bytes;
@@ -243,7 +244,7 @@ private slots:
         QVERIFY2(image, qPrintable(told));
         std::optional<FileSizeLimit> full;
         if (problem == "full")
-            full.emplace(1024);
+            full.emplace(8); // smaller than any PNG
         if (problem == "read-only")
             QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
         PictureWriter writer;
