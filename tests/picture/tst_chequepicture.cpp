@@ -3,6 +3,7 @@
 #include "filebytes.h"
 #include "filesizelimit.h"
 #include "limitedchild.h"
+#include "pictureloader.h"
 #include "picturescale.h"
 #include "picturewriter.h"
 
@@ -217,6 +218,30 @@ private slots:
         QTEST(target.pixels, "shown");
         QTEST(target.dotsPerMetre, "dotsPerMetre");
         QCOMPARE(target.resolutionAssumed, stored.isEmpty() || guessed);
+    }
+
+    // A file dropped while another is still read wins; a cancelled read
+    // is never told, so a removed picture does not come back.
+    void loaderTellsTheLastRead()
+    {
+        QTemporaryDir dir;
+        const QString first = dir.filePath("first.png"), second = dir.filePath("second.png");
+        QVERIFY(putBytes(first, a4("png", 600)) && putBytes(second, picture("png", 300)));
+        PictureLoader loader;
+        QSignalSpy finished(&loader, &PictureLoader::finished);
+        loader.read(first);
+        loader.read(second);
+        QVERIFY(loader.isReading());
+        QVERIFY(finished.wait(15000));
+        QCOMPARE(finished.at(0).at(0).toString(), second);
+        QCOMPARE(finished.at(0).at(1).value<QImage>().size(), QSize(192, 96));
+        loader.read(first);
+        loader.cancel();
+        QVERIFY(!loader.isReading());
+        // Every read has ended, and what it would tell has come.
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
+        QCOMPARE(finished.size(), 1);
     }
 
     void keptCopy_data()
