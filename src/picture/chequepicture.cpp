@@ -5,11 +5,11 @@
 #include "pictureheader.h"
 #include "textfile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
 
@@ -21,7 +21,6 @@ constexpr double MetresPerInch = 0.0254;
 // The child's address space: the libraries, the decoder's work on the
 // whole picture, and the smaller one it sends.
 constexpr qint64 ChildMemoryBytes = 1024ll * 1024 * 1024;
-
 constexpr int ChildTimeoutMs = 5000;
 
 QString shown(const QString &file)
@@ -180,9 +179,11 @@ bool write(const QString &file, const QImage &picture, QString *error)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    // The text keys go before the pixels, where read() looks for the mark.
+    // The text keys go before the pixels, where the decoder looks for the
+    // mark of a guessed resolution.
     if (!writer.write(picture)) {
-        *error = QStringLiteral("l'immagine non può essere codificata (") + writer.errorString() + QLatin1Char(')');
+        if (error)
+            *error = QStringLiteral("l'immagine non può essere codificata (") + writer.errorString() + QLatin1Char(')');
         return false;
     }
     return TextFile::writeBytes(file, bytes, error);

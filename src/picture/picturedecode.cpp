@@ -82,8 +82,8 @@ Decoded decode(const QString &file, double screenDpi)
         decoded.readerError = QStringLiteral("le dimensioni dichiarate non sono leggibili o sono troppo grandi");
         return decoded;
     }
-    // A JPEG is decoded straight at the smaller size; a PNG whole, then
-    // scaled here.
+    // A JPEG is decoded straight at the smaller size, an 8-bit PNG scaled
+    // row by row, a 16-bit one decoded whole and then scaled.
     const bool guessed = reader.text(QLatin1String(PictureHeader::AssumedKey)) == QLatin1String(PictureHeader::AssumedValue);
     const PictureScale::Target target = PictureScale::forScreen(pixels, stored, screenDpi, guessed);
     if (target.pixels != pixels)
