@@ -19,7 +19,7 @@ inline constexpr char Argument[] = "--decode-picture";
 
 /// Most pixels a picture may declare, for a new picture and a kept one
 /// alike, so that nothing is accepted that a later opening refuses: a legal
-/// page (or A4 with an inch around it) at 600 dpi. A PDF page counts as at
+/// page (or A4 with half an inch around it) at 600 dpi. A PDF page counts as at
 /// 600 dpi. Checked before a pixel is decoded; the decoder then works at
 /// full size in the child (up to 8 bytes a pixel, 16-bit PNG) and hands
 /// back only what the screen shows.
