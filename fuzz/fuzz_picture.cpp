@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     ChequePicture::storesResolution(bytes);
     if (const auto decoded = PictureDecode::fromBytes(bytes); decoded && !decoded->picture.isNull())
-        check(decoded->picture.sizeInBytes() <= 2 * PictureDecode::BudgetBytes);
+        check(decoded->picture.sizeInBytes() <= PictureDecode::MaxBytesBack);
     QBuffer buffer;
     buffer.setData(bytes);
     QImageReader reader(&buffer);

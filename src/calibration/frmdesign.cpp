@@ -2,6 +2,7 @@
 
 #include "chequebackdrop.h"
 #include "chequepicture.h"
+#include "picturealignment.h"
 #include "designlabels.h"
 #include "fieldlabel.h"
 #include "positionboxes.h"
@@ -60,7 +61,8 @@ frmDesign::frmDesign(const QString &dataFolder, qint32 idBanca, const QString &b
     // Moves over the bare area tell the hint to calm down again.
     setMouseTracking(true);
     createControls();
-    Backdrop = new ChequeBackdrop(ChequePicture::fileName(dataFolder, idBanca), messages, this);
+    Backdrop = new ChequeBackdrop(ChequePicture::fileName(dataFolder, idBanca),
+                                  PictureAlignmentFile::fileName(dataFolder, idBanca), messages, this);
 
     connect(PrintComma, &QCheckBox::toggled, this, [this] {
         showFiguresCaption();
@@ -128,7 +130,7 @@ void frmDesign::showFiguresCaption()
 
 DesignState frmDesign::current() const
 {
-    return {positions(), SXmargin->text(), DXmargin->text(), Backdrop->picture()};
+    return {positions(), SXmargin->text(), DXmargin->text(), Backdrop->picture(), Backdrop->alignment()};
 }
 
 void frmDesign::apply(const DesignState &state)
@@ -139,7 +141,7 @@ void frmDesign::apply(const DesignState &state)
     PrintComma->setChecked(state.positions.PrintComma == 1);
     showFiguresCaption();
     m_labels->setPositions(state.positions);
-    Backdrop->setPicture(state.picture);
+    Backdrop->show(state.picture, state.alignment);
 }
 
 void frmDesign::record()
@@ -199,9 +201,12 @@ void frmDesign::closeEvent(QCloseEvent *event)
                                             + QStringLiteral(" prima di chiudere?"),
                                         QStringLiteral("ATTENZIONE"), MessageBoxes::Icon::Question,
                                         MessageBoxes::Buttons::YesNoCancel, MessageBoxes::Answer::Yes});
-    if (answer == MessageBoxes::Answer::No
-        || (answer == MessageBoxes::Answer::Yes && OriginBoxes::readable(*SXmargin, *DXmargin, m_messages)
-            && save()))
+    if (answer == MessageBoxes::Answer::Yes && OriginBoxes::readable(*SXmargin, *DXmargin, m_messages) && save()) {
+        Backdrop->waitForKept(); // the picture's copy, written beside the window
+        if (m_history.isSaved())
+            return QDialog::closeEvent(event);
+    }
+    if (answer == MessageBoxes::Answer::No)
         return QDialog::closeEvent(event);
     event->ignore();
 }
@@ -243,11 +248,18 @@ bool frmDesign::save()
     record();
     const QStringList lines = LayoutFile::lines(QString(), SXmargin->text(), DXmargin->text(), positions(), QString());
     if (TextFile::writeLines(fileName, lines, &error)) {
-        // The picture goes with the positions, or not at all: a picture
-        // that could not be kept leaves the window unsaved, to try again.
-        if (Backdrop->picture().cacheKey() != m_history.saved().picture.cacheKey() && !Backdrop->keep())
-            return false;
-        m_history.markSaved();
+        // The picture goes with the positions: until its copy is on the
+        // disk the window counts as unsaved, and stays so if it fails.
+        const DesignState state = m_history.present();
+        const bool pictureChanged = state.picture.cacheKey() != m_history.saved().picture.cacheKey();
+        if (!pictureChanged && state.alignment == m_history.saved().alignment) {
+            m_history.markSaved();
+            return true;
+        }
+        Backdrop->keep(pictureChanged, [this, state](bool kept) {
+            if (kept)
+                m_history.markSaved(state);
+        });
         return true;
     }
     // The window keeps every position, so the user can free the disk or
@@ -269,7 +281,7 @@ void frmDesign::resetta()
         return;
     // Back to what the files hold, as one more change that can be undone.
     InitPositions();
-    Backdrop->setPicture(m_history.saved().picture);
+    Backdrop->show(m_history.saved().picture, m_history.saved().alignment);
     record();
 }
 

@@ -2,83 +2,30 @@
 
 #include "limitedchild.h"
 #include "picturedecode.h"
+#include "pictureheader.h"
+#include "textfile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QPainter>
-#include <QSaveFile>
-#include <QtEndian>
 
 namespace ChequePicture {
 
 namespace {
 
 constexpr double MetresPerInch = 0.0254;
-// A resolution is stored before the pixels, within the first bytes.
-constexpr qint64 HeadBytes = 1024 * 1024;
-// The child's address space: the libraries, the decoder's work and the
-// picture twice (decoded, then sent).
+// The child's address space: the libraries, the decoder's work on the
+// whole picture, and the smaller one it sends.
 constexpr qint64 ChildMemoryBytes = 1024ll * 1024 * 1024;
 constexpr int ChildTimeoutMs = 5000;
 
 QString shown(const QString &file)
 {
     return QDir::toNativeSeparators(file);
-}
-
-quint32 bigEndian32(const QByteArray &bytes, qsizetype at)
-{
-    return qFromBigEndian<quint32>(bytes.constData() + at);
-}
-
-quint16 bigEndian16(const QByteArray &bytes, qsizetype at)
-{
-    return qFromBigEndian<quint16>(bytes.constData() + at);
-}
-
-bool pngStoresResolution(const QByteArray &bytes)
-{
-    // Chunks follow the 8-byte signature: length, type, data, CRC; a
-    // resolution only counts before the pixels start.
-    for (qsizetype at = 8; at + 8 <= bytes.size();) {
-        const quint32 length = bigEndian32(bytes, at);
-        const QByteArray type = bytes.mid(at + 4, 4);
-        if (type == "IDAT" || type == "IEND")
-            return false;
-        // Unit 1 is the metre; 0 gives only the pixels' aspect ratio.
-        if (type == "pHYs" && length >= 9 && at + 8 + 9 <= bytes.size())
-            return bytes.at(at + 8 + 8) == 1 && bigEndian32(bytes, at + 8) > 0;
-        if (length > quint32(bytes.size()))
-            return false;
-        at += 12 + qsizetype(length);
-    }
-    return false;
-}
-
-bool jpegStoresResolution(const QByteArray &bytes)
-{
-    // Segments follow the start marker: 0xFF, a marker, a length that
-    // counts itself. Only a JFIF header in inches (1) or cm (2) is read by
-    // the image reader; EXIF resolutions are not.
-    for (qsizetype at = 2; at + 4 <= bytes.size();) {
-        if (uchar(bytes.at(at)) != 0xFF)
-            return false;
-        const uchar marker = uchar(bytes.at(at + 1));
-        if (marker == 0xDA) // the pixels start
-            return false;
-        const quint16 length = bigEndian16(bytes, at + 2);
-        const QByteArray data = bytes.mid(at + 4, length - 2);
-        if (marker == 0xE0 && data.size() >= 12 && data.startsWith(QByteArray("JFIF\0", 5))) {
-            const uchar units = uchar(data.at(7));
-            return (units == 1 || units == 2) && bigEndian16(data, 8) > 0;
-        }
-        at += 2 + length;
-    }
-    return false;
 }
 
 void assumeResolution(QImage &picture)
@@ -91,7 +38,7 @@ void assumeResolution(QImage &picture)
 QString tooBig(const QString &file, QSize pixels)
 {
     return QStringLiteral("L'immagine %1 è troppo grande (%2 × %3 punti): serve una scansione dell'assegno "
-                          "fino a 300 punti per pollice, di una pagina al più.")
+                          "fino a 600 punti per pollice, di una pagina al più.")
         .arg(shown(file))
         .arg(pixels.width())
         .arg(pixels.height());
@@ -137,10 +84,10 @@ QString outcomeText(const QString &file, const PictureDecode::Decoded &decoded)
 }
 
 // The decoders run in a child of their own: see PictureDecode.
-std::optional<PictureDecode::Decoded> decodeInChild(const QString &file, QString *error)
+std::optional<PictureDecode::Decoded> decodeInChild(const QString &file, double screenDpi, QString *error)
 {
-    const LimitedChild::Result run = LimitedChild::run(QCoreApplication::applicationFilePath(),
-                                                       {QLatin1String(PictureDecode::Argument), file},
+    const QStringList arguments{QLatin1String(PictureDecode::Argument), file, QString::number(screenDpi)};
+    const LimitedChild::Result run = LimitedChild::run(QCoreApplication::applicationFilePath(), arguments,
                                                        ChildMemoryBytes, ChildTimeoutMs);
     std::optional<PictureDecode::Decoded> decoded;
     if (run.end == LimitedChild::End::Finished && run.exitCode == 0)
@@ -168,14 +115,15 @@ QString fileName(const QString &dataFolder, qint32 idBanca)
 
 bool storesResolution(const QByteArray &bytes)
 {
-    if (bytes.startsWith("\x89PNG\r\n\x1a\n"))
-        return pngStoresResolution(bytes);
-    if (bytes.startsWith("\xFF\xD8"))
-        return jpegStoresResolution(bytes);
-    return false;
+    return !PictureHeader::dotsPerMetre(bytes).isEmpty();
 }
 
-std::optional<QImage> read(const QString &file, QString *error)
+bool resolutionAssumed(const QImage &picture)
+{
+    return picture.text(QLatin1String(PictureHeader::AssumedKey)) == QLatin1String(PictureHeader::AssumedValue);
+}
+
+std::optional<QImage> read(const QString &file, QString *error, double screenDpi)
 {
     if (!QFileInfo(file).isFile()) {
         *error = QStringLiteral("Il file ") + shown(file) + QStringLiteral(" non esiste o non è un file.");
@@ -189,7 +137,6 @@ std::optional<QImage> read(const QString &file, QString *error)
     }
     // Only the head and the tail are read here; the pixels, in the child.
     const bool pdf = in.peek(5) == "%PDF-";
-    bool resolutionStored = false;
     if (!pdf) {
         QImageReader reader(&in);
         const QByteArray format = reader.format();
@@ -199,7 +146,7 @@ std::optional<QImage> read(const QString &file, QString *error)
             return std::nullopt;
         }
         const QSize pixels = reader.size();
-        if (pixels.isValid() && qint64(pixels.width()) * pixels.height() * 4 > PictureDecode::BudgetBytes) {
+        if (pixels.isValid() && qint64(pixels.width()) * pixels.height() > PictureDecode::MaxPixels) {
             *error = tooBig(file, pixels);
             return std::nullopt;
         }
@@ -209,10 +156,9 @@ std::optional<QImage> read(const QString &file, QString *error)
                 + QStringLiteral(" è incompleta: il file è stato copiato o scaricato solo in parte.");
             return std::nullopt;
         }
-        resolutionStored = storesResolution(in.peek(HeadBytes));
     }
     in.close();
-    const auto decoded = decodeInChild(file, error);
+    const auto decoded = decodeInChild(file, screenDpi, error);
     if (!decoded)
         return std::nullopt;
     if (decoded->outcome != PictureDecode::Outcome::Picture) {
@@ -220,31 +166,27 @@ std::optional<QImage> read(const QString &file, QString *error)
         return std::nullopt;
     }
     QImage picture = decoded->picture;
-    if (pdf) {
-        // A page without a background is paper, not a hole in the window.
-        QImage paper(picture.size(), QImage::Format_RGB32);
-        paper.fill(Qt::white);
-        QPainter(&paper).drawImage(0, 0, picture);
-        picture = paper;
-    }
-    // Without a stored resolution the reader fills in the screen's, which
-    // would show a scan three times too large; a PDF page is drawn at 300.
-    if (pdf || !resolutionStored || picture.dotsPerMeterX() <= 0 || picture.dotsPerMeterY() <= 0)
+    if (picture.dotsPerMeterX() <= 0 || picture.dotsPerMeterY() <= 0)
         assumeResolution(picture);
+    if (decoded->resolutionAssumed)
+        picture.setText(QLatin1String(PictureHeader::AssumedKey), QLatin1String(PictureHeader::AssumedValue));
     return picture;
 }
 
 bool write(const QString &file, const QImage &picture, QString *error)
 {
-    QSaveFile out(file);
-    out.setDirectWriteFallback(false);
-    QImageWriter writer(&out, "png");
-    const bool written = out.open(QIODevice::WriteOnly) && writer.write(picture) && out.flush();
-    if (written && out.commit())
-        return true;
-    *error = writer.error() != QImageWriter::UnknownError ? writer.errorString() : out.errorString();
-    out.cancelWriting();
-    return false;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    // The text keys go before the pixels, where the decoder looks for the
+    // mark of a guessed resolution.
+    if (!writer.write(picture)) {
+        if (error)
+            *error = QStringLiteral("l'immagine non può essere codificata (") + writer.errorString() + QLatin1Char(')');
+        return false;
+    }
+    return TextFile::writeBytes(file, bytes, error);
 }
 
 QSizeF sizeInTwips(const QImage &picture)

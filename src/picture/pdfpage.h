@@ -15,7 +15,8 @@ struct Page
 {
     Result result = Result::NoModule;
     int pageCount = 0;
-    QImage image; // Drawn: the page at the resolution asked for
+    QSizeF points; // the page's size, 72 an inch
+    QImage image;  // Drawn: the page at the resolution asked for
 };
 
 /// Draws the page of \a file at \a dpi, if it has exactly one and its

@@ -16,7 +16,8 @@ extern "C" Q_DECL_EXPORT void quendraDrawPdfPage(const QString &file, int dpi, q
         return;
     }
     // The page's declared size decides, before a single pixel is drawn.
-    const QSizeF pixels = document.pagePointSize(0) * dpi / 72.0;
+    page->points = document.pagePointSize(0);
+    const QSizeF pixels = page->points * dpi / 72.0;
     const bool fits = !pixels.isEmpty() && pixels.width() * pixels.height() * 4 <= double(maxBytes);
     page->image = fits ? document.render(0, pixels.toSize()) : QImage();
     page->result = page->image.isNull() ? Result::NotDrawable : Result::Drawn;

@@ -41,6 +41,9 @@ public:
     const State &redo() { return m_states.at(canRedo() ? ++m_present : m_present); }
 
     void markSaved() { m_saved = present(); }
+    /// \a state reached the disk, later than it was shown: the present may
+    /// have moved on since.
+    void markSaved(const State &state) { m_saved = state; }
     const State &saved() const { return m_saved; }
     /// Whether the present equals the saved state, however it got there:
     /// a label moved and moved back, or the changes undone.

@@ -267,6 +267,7 @@ private slots:
         QApplication::sendEvent(c.w->windowHandle(), &drop);
         QVERIFY(enter.isAccepted() && drop.isAccepted());
         // A4 across at 300 dpi is 3508 x 2480 pixels; the window shows 96 an inch.
+        QTRY_VERIFY_WITH_TIMEOUT(!c.w->Backdrop->isBusy(), 15000);
         QCOMPARE(c.w->Backdrop->pictureArea().toRect(), QRect(0, 0, 1123, 794));
         const std::pair<QLabel *, QString> fields[] = {{c.w->LUOGO, "Castelrovo"}, {c.w->GGMMAAAA, "05/12/2026"},
                                                        {c.w->IMPORTO_DEC, "0"}, {c.w->IMPORTO_ABC, "MILLECINQUECENTO/00"},
@@ -289,10 +290,26 @@ private slots:
         QVERIFY(!QFile::exists(kept) && !c.w->isSaved());
         c.messages.answers = {Answer::Yes};
         c.w->SalvaPos->click();
-        QVERIFY(QFile::exists(kept) && c.w->isSaved());
+        QTRY_VERIFY(QFile::exists(kept) && c.w->isSaved());
         c.w.reset();
         frmDesign again(c.dir.path(), 4, "Banca Rossi", "000123", c.messages, m_printer);
+        QTRY_VERIFY_WITH_TIMEOUT(!again.Backdrop->isBusy(), 15000);
         QCOMPARE(again.Backdrop->pictureArea().toRect(), QRect(0, 0, 1123, 794)); // from the bank's own copy
+        // Lined up: moved 10 mm right and 5 down, then turned; undone once,
+        // saved, and back so at the next calibration.
+        again.Backdrop->align({10, 5, 0, 0});
+        again.Backdrop->align({10, 5, 90, 0});
+        QCOMPARE(again.Backdrop->pictureArea().toRect(), QRect(38, 19, 794, 1123));
+        again.undo();
+        QCOMPARE(again.Backdrop->pictureArea().toRect(), QRect(38, 19, 1123, 794));
+        c.messages.answers = {Answer::Yes};
+        again.SalvaPos->click();
+        QTRY_VERIFY(again.isSaved());
+        QCOMPARE(bytesIn(c.dir.filePath("Quendra4.immagine.ini")), "10\r\n5\r\n0\r\n0\r\n");
+        {
+            frmDesign third(c.dir.path(), 4, "Banca Rossi", "000123", c.messages, m_printer);
+            QCOMPARE(third.Backdrop->pictureArea().toRect(), QRect(38, 19, 1123, 794));
+        }
         // Removing asks first, and the file goes only with the next save.
         c.messages.answers = {Answer::No};
         again.Backdrop->remove();
@@ -301,9 +318,10 @@ private slots:
         again.Backdrop->remove();
         QVERIFY(!again.Backdrop->hasPicture() && QFile::exists(kept));
         again.SalvaPos->click();
-        QVERIFY(!QFile::exists(kept));
-        QCOMPARE(c.messages.asked.size(), 4);
-        QCOMPARE(c.messages.asked.at(1).text, "Rimuovere l'immagine dell'assegno? Il file sarà eliminato al "
+        QVERIFY(!QFile::exists(kept) && !QFile::exists(c.dir.filePath("Quendra4.immagine.ini")));
+        QTRY_VERIFY(again.isSaved());
+        QCOMPARE(c.messages.asked.size(), 5);
+        QCOMPARE(c.messages.asked.at(2).text, "Rimuovere l'immagine dell'assegno? Il file sarà eliminato al "
                                               "salvataggio delle impostazioni.");
     }
 

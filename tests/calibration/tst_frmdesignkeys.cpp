@@ -185,11 +185,11 @@ private slots:
             QCOMPARE(c.bytes() != DefaultLayoutBytes, written);
     }
 
-    // An A4 scan with a line 170 mm from its left edge: at 96 pixels
+    // A 600 dpi A4 scan with a line 170 mm from its left edge: at 96 pixels
     // an inch the line is at 642 pixels, which the window shows once enlarged.
     void wholeFormInAnEnlargedWindow()
     {
-        constexpr int Dpi = 300;
+        constexpr int Dpi = 600;
         QImage scan(qRound(210 / 25.4 * Dpi), qRound(297 / 25.4 * Dpi), QImage::Format_Grayscale8);
         scan.fill(Qt::white);
         const int line = qRound(170 / 25.4 * Dpi);
@@ -200,7 +200,8 @@ private slots:
         Calibration c(m_printer);
         const QString file = c.dir.filePath("scan.png");
         QVERIFY(scan.save(file));
-        QVERIFY(c.w->Backdrop->load(file));
+        c.w->Backdrop->load(file);
+        QTRY_VERIFY_WITH_TIMEOUT(c.w->Backdrop->hasPicture(), 10000);
         QVERIFY(c.messages.asked.isEmpty());
 
         const QPoint buttonFromCorner = c.w->rect().bottomRight() - c.w->Resetta->geometry().bottomRight();

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <cstdio>
 
@@ -71,7 +72,12 @@ int main(int argc, char **argv)
     RecordingPrintDevice printer;
     frmDesign window(dir.path(), 1, QStringLiteral("Banca Rossi"), QStringLiteral("000123"), messages, printer);
     window.show();
-    if (!window.Backdrop->load(scan))
+    window.Backdrop->load(scan);
+    while (window.Backdrop->isBusy()) {
+        QThread::msleep(10);
+        QApplication::processEvents();
+    }
+    if (!window.Backdrop->hasPicture())
         return 1;
     QApplication::processEvents();
     if (!window.grab().save(QString::fromLocal8Bit(argv[1])))
