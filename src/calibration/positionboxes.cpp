@@ -50,12 +50,12 @@ PositionBoxes::PositionBoxes(DesignLabels &labels, MessageBoxes &messages, QWidg
     m_top = box("PosY");
     m_unit = label("PosUnit", QStringLiteral("mm"));
     constexpr int Top = 3510;
-    m_caption->setGeometry(Twips::rect(2925, Top + 15, 1440, 255));
-    m_leftCaption->setGeometry(Twips::rect(4395, Top + 15, 720, 255));
-    m_left->setGeometry(Twips::rect(5115, Top, 660, 285));
-    m_topCaption->setGeometry(Twips::rect(5835, Top + 15, 630, 255));
-    m_top->setGeometry(Twips::rect(6465, Top, 660, 285));
-    m_unit->setGeometry(Twips::rect(7185, Top + 15, 300, 255));
+    m_caption->setGeometry(Twips::rect(2925, Top + 15, 1695, 255));
+    m_leftCaption->setGeometry(Twips::rect(4650, Top + 15, 810, 255));
+    m_left->setGeometry(Twips::rect(5475, Top, 660, 285));
+    m_topCaption->setGeometry(Twips::rect(6210, Top + 15, 690, 255));
+    m_top->setGeometry(Twips::rect(6915, Top, 660, 285));
+    m_unit->setGeometry(Twips::rect(7650, Top + 15, 300, 255));
     connect(&labels, &DesignLabels::currentChanged, this, &PositionBoxes::show);
     connect(&labels, &DesignLabels::positionRequested, this, [this] {
         m_left->setFocus(Qt::ShortcutFocusReason);
