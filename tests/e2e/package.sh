@@ -58,9 +58,13 @@ done >"$tmp/files"
 desktop-file-validate /usr/share/applications/$app_id.desktop || e2e_fail "desktop entry not valid"
 appstreamcli validate --no-net /usr/share/metainfo/$app_id.metainfo.xml >"$tmp/appstream.log" 2>&1 \
     || { cat "$tmp/appstream.log" >&2; e2e_fail "AppStream data not valid"; }
-for f in scalable/apps/$app_id.svg 256x256/apps/$app_id.png; do
+for f in scalable/apps/$app_id.svg $(printf "%sx%s/apps/$app_id.png " 16 16 24 24 32 32 48 48 64 64 128 128 256 256); do
     [[ -s /usr/share/icons/hicolor/$f ]] || e2e_fail "no icon /usr/share/icons/hicolor/$f"
 done
+for page in man1/quendra.1.gz it/man1/quendra.1.gz; do
+    [[ -s /usr/share/man/$page ]] || e2e_fail "no manual page /usr/share/man/$page"
+done
+zcat /usr/share/man/it/man1/quendra.1.gz | grep -q '^\.SH NOME' || e2e_fail "the Italian manual page is not Italian"
 # PDF pictures are drawn by a module the program looks for at a path of its
 # own (a UTF-16 string in it), relative to the program.
 rel=$(strings -a -e l /usr/bin/quendra | grep -m1 '/quendra/plugins$') || e2e_fail "no module folder in the program"
@@ -72,6 +76,10 @@ x_start "$tmp"
 app_env "$tmp/run"
 app_start /usr/bin/quendra
 win=$(app_main_window 60) || e2e_fail "the installed program shows no main window (see $APP_DIR/app.log)"
+# A dock matches the window to its menu entry by the window's class.
+wm_class=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/$app_id.desktop)
+xprop -id "$win" WM_CLASS | grep -q "\"$wm_class\"\$" \
+    || e2e_fail "the window's class is $(xprop -id "$win" WM_CLASS), the menu entry says '$wm_class'"
 x_close "$win" || e2e_fail "could not ask the main window to close"
 app_wait_exit 30 || e2e_fail "program still running 30 s after its window was closed"
 (( APP_RC == 0 )) || e2e_fail "the installed program ended with status $APP_RC"
