@@ -1,9 +1,11 @@
 #include "chequeprint.h"
 
 #include "amounttext.h"
+#include "printdevice.h"
 #include "printpage.h"
 
 #include <QDir>
+#include <QLocale>
 
 namespace {
 
@@ -58,10 +60,22 @@ QString DecimalDigits(Currency amount)
     return (text.mid(separator + 1) + QLatin1String("00")).left(2);
 }
 
+QString ChequeJobTitle(const ChequeFields &fields)
+{
+    QStringList parts{QStringLiteral("Assegno")};
+    if (!fields.BENEFICIARIO.trimmed().isEmpty())
+        parts << fields.BENEFICIARIO.trimmed();
+    if (const auto amount = AmountText::read(fields.IMPORTO.trimmed()))
+        parts << QLocale(QLocale::Italian, QLocale::Italy).toString(amount->wholePart()) + QLatin1Char(',')
+                + DecimalDigits(*amount);
+    return parts.join(QStringLiteral(" – "));
+}
+
 bool PrintChequePage(PrintDevice &device, const ChequeLayout &layout, const ChequeFields &fields)
 {
     PrintPage page(device);
     page.setUp();
+    device.setJobTitle(ChequeJobTitle(fields));
 
     const QPointF place = fieldPosition(layout, layout.LUOGO);
     page.printAt(place, fields.LUOGO);

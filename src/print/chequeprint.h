@@ -21,6 +21,10 @@ struct ChequeFields
     QString NumCC;        ///< current-account number
 };
 
+/// What the print queue calls the cheque: "Assegno – ROSSI MARIO –
+/// 1.500,50", leaving out a payee or an amount not given.
+QString ChequeJobTitle(const ChequeFields &fields);
+
 /// Prints one cheque page on the current printer of \a device: sets up the
 /// job, prints each field at its position in \a layout and ends the
 /// document. A device operation that fails is skipped and printing goes on;

@@ -31,6 +31,10 @@ public:
     /// applied, so the cheque, the test page and the preview agree.
     virtual bool setOffset(float x, float y) = 0;
 
+    /// What the print queue shows the next job as ("Assegno – ROSSI MARIO –
+    /// 1.500,50"), so that a job stuck in the queue says which cheque it is.
+    virtual bool setJobTitle(const QString &title) = 0;
+
     /// The print routines' job setting: Landscape (2) or Portrait (1).
     virtual bool setOrientation(int code) = 0;
     /// Millimetres (6): positions and widths are then millimetres from the

@@ -82,6 +82,12 @@ bool QtPrintDevice::setOffset(float x, float y)
     return true;
 }
 
+bool QtPrintDevice::setJobTitle(const QString &title)
+{
+    m_jobTitle = title;
+    return true;
+}
+
 bool QtPrintDevice::setOrientation(int code)
 {
     if (code != Portrait && code != Landscape)
@@ -207,6 +213,7 @@ bool QtPrintDevice::beginJob()
     if (!p)
         return false;
     p->setPageOrientation(m_orientation);
+    p->setDocName(m_jobTitle.isEmpty() ? QStringLiteral("Quendra") : m_jobTitle);
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(p)) {
         // The printer may be gone or unwritable; the next job tries anew.

@@ -43,6 +43,7 @@ public:
     /// Fails while a page is being printed.
     bool makeCurrent(int index) override;
     bool setOffset(float x, float y) override;
+    bool setJobTitle(const QString &title) override;
 
     bool setOrientation(int code) override;
     bool setUnit(int code) override;
@@ -71,6 +72,7 @@ private:
     QFont m_font;
     float m_x = 0;
     float m_y = 0;
+    QString m_jobTitle;
     float m_offsetX = 0;
     float m_offsetY = 0;
 

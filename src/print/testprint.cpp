@@ -2,6 +2,7 @@
 
 #include "chequeprint.h"
 #include "numbertext.h"
+#include "printdevice.h"
 #include "printpage.h"
 
 #include <QRegularExpression>
@@ -39,6 +40,7 @@ bool PrintTestPage(PrintDevice &device, const QString &marginLeft, const QString
                          MarginValue(marginTop).tenThousandths() / 1000.0);
     PrintPage page(device);
     page.setUp();
+    device.setJobTitle(QStringLiteral("Stampa di prova"));
 
     page.printAt(PrintPage::position(origin, labels.LUOGO), QStringLiteral("Castelrovo"));
     page.printAt(PrintPage::position(origin, labels.GGMMAAAA), date);

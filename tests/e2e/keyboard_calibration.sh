@@ -67,6 +67,8 @@ x_key "$sel" Return || e2e_fail "could not confirm the printer"
 cups_wait_job_file 1 60 || e2e_fail "no job arrived"
 job_words 1
 pdf_expect_word "$w" "ROSSI" 73.3 175.2 13 || e2e_fail "the payee is not at the typed position"
+id=$(basename "$(cups_job_files | sed -n 1p)" .job)
+[[ $(cups_job_title "$id") == "Assegno – ROSSI – 20,00" ]] || e2e_fail "the job is titled '$(cups_job_title "$id")'"
 e2e_log "the payee printed at the typed position"
 
 x_wait_no_window 'Selezione Stampante' 30 || e2e_fail "printer window still open"

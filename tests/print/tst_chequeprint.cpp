@@ -49,6 +49,27 @@ private slots:
         QCOMPARE(device.documentsEnded(), 1);
     }
 
+    void jobTitle_data()
+    {
+        QTest::addColumn<QString>("payee");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("payee and amount, grouped") << " ROSSI MARIO " << "1500,5" << "Assegno – ROSSI MARIO – 1.500,50";
+        QTest::newRow("typed with the dots") << "ROSSI MARIO" << "1.234.567,89" << "Assegno – ROSSI MARIO – 1.234.567,89";
+        QTest::newRow("no payee") << "" << "20" << "Assegno – 20,00";
+        QTest::newRow("no amount") << "ROSSI MARIO" << "" << "Assegno – ROSSI MARIO";
+    }
+
+    void jobTitle()
+    {
+        QFETCH(QString, payee);
+        QFETCH(QString, amount);
+        QFETCH(QString, title);
+        RecordingPrintDevice device;
+        QVERIFY(PrintChequePage(device, ChequeLayout(), {"Roma", "", amount, "", payee, ""}));
+        QVERIFY(device.calls().contains("setJobTitle(" + title + ")"));
+    }
+
     void offPage_data()
     {
         QTest::addColumn<float>("originLeft"); // cm

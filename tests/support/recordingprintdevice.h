@@ -61,6 +61,7 @@ public:
     }
     bool setOrientation(int code) override { return record("setOrientation", code); }
     bool setUnit(int code) override { return record("setUnit", code); }
+    bool setJobTitle(const QString &title) override { return record("setJobTitle", title); }
     bool setFontName(const QString &face) override { return record("setFontName", face); }
     bool setFontSize(float points) override { m_fontSize = points; return record("setFontSize", points); }
     bool setFontBold(bool bold) override { return record("setFontBold", int(bold)); }

@@ -154,6 +154,11 @@ cups_job_queue() {
     awk -F '\t' -v id="$1" '$1 == id { print $2 }' "$E2E_CUPS_DIR/log/backend.log"
 }
 
+# The title the program gave job ID, as the queue shows it.
+cups_job_title() {
+    awk -F '\t' -v id="$1" '$1 == id { print $4 }' "$E2E_CUPS_DIR/log/backend.log"
+}
+
 # --- internals ---------------------------------------------------------------
 
 _cups_have_jobs() { (( $(cups_job_files | wc -l) >= $1 )); }
