@@ -49,8 +49,10 @@ xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab space || e2e_fail "reachi
 ask=$(x_wait_window 'ATTENZIONE' 30) || e2e_fail "no question before saving"
 x_key "$ask" s || e2e_fail "could not answer Sì"
 x_wait_no_window 'ATTENZIONE' 30 || e2e_fail "the question stayed"
-# 40,2 and 50,3 mm are 2279 and 2852 twips.
-sed -n 14,15p "$APP_DATA/Quendra1.ini" | tr -d '\r' | paste -sd/ | grep -qx ' 2279 / 2852 ' \
+# 40,2 and 50,3 mm are 2279 and 2852 twips; the file is written once the
+# question has gone.
+payee_saved() { sed -n 14,15p "$APP_DATA/Quendra1.ini" | tr -d '\r' | paste -sd/ | grep -qx ' 2279 / 2852 '; }
+e2e_wait 10 payee_saved \
     || e2e_fail "the payee is not saved at 2279, 2852 twips: $(sed -n 14,15p "$APP_DATA/Quendra1.ini" | od -c)"
 x_close "$design" || e2e_fail "could not close the calibration window"
 x_wait_no_window 'Calibrazione assegno.*' 30 || e2e_fail "the calibration window stayed (unsaved?)"
