@@ -54,6 +54,8 @@ frmNewBanca::frmNewBanca(QLineEdit &maxId, const QString &dataFolder,
     NomeBanca = field("NomeBanca", Twips::rect(765, 135, 4155, 360));
     Label5 = label("Label5", QStringLiteral(" c/c"), Twips::rect(105, 675, 735, 285));
     NumCC = field("NumCC", Twips::rect(765, 630, 4155, 360));
+    Label3->setBuddy(NomeBanca);
+    Label5->setBuddy(NumCC);
     Salva = button("Salva", QStringLiteral("SALVA"), QStringLiteral("Salva la Banca"), Twips::rect(2340, 1170, 1215, 465));
     Uscita = button("Uscita", QStringLiteral("ESCI"), QStringLiteral("Chiudi"), Twips::rect(3700, 1170, 1215, 465));
     setTabOrder(NomeBanca, NumCC);

@@ -1,5 +1,6 @@
 #include "vendorpanel.h"
 
+#include "keyboarduse.h"
 #include "pictures.h"
 #include "twips.h"
 #include "urlopener.h"
@@ -45,6 +46,8 @@ VendorPanel::VendorPanel(UrlOpener &urls, const QRect &geometry, QWidget *parent
     blue.setColor(QPalette::WindowText, Qt::blue);
     brURL->setPalette(blue);
     brURL->setCursor(Qt::PointingHandCursor);
+    brURL->setAccessibleName(Vendor::webCaption());
+    KeyboardUse::makeActivatable(*brURL, [this] { m_urls.open(Vendor::webAddress()); });
 
     // The highlight follows the mouse without a button held down.
     for (QWidget *w : {static_cast<QWidget *>(this), static_cast<QWidget *>(brRecapiti),
