@@ -23,6 +23,10 @@ bool ucLinkedList::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonPress) {
         for (int c = 0; c < m_columnCount; ++c) {
             if (m_lists[c]->viewport() == watched) {
+                // Only the first column takes the focus: a click elsewhere
+                // gives it the keys.
+                if (c > 0)
+                    m_lists[0]->setFocus(Qt::MouseFocusReason);
                 SyncSelection(c);
                 break;
             }

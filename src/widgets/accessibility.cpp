@@ -1,10 +1,10 @@
 #include "accessibility.h"
 
-#include "keyboarduse.h"
-
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace Accessibility {
@@ -92,8 +92,11 @@ public:
 
     void doAction(const QString &action) override
     {
-        if (action == pressAction())
-            KeyboardUse::activate(*widget());
+        // As the key would: the link's own filter opens it.
+        if (action == pressAction()) {
+            QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+            QCoreApplication::sendEvent(widget(), &space);
+        }
     }
 };
 
@@ -109,13 +112,23 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
     if (auto combo = qobject_cast<QComboBox *>(widget); combo && !combo->isEditable())
         return new ListComboAccessible(combo);
     // A window built on a bare widget: Qt's nearest is a filler.
-    if (widget->isWindow() && widget->metaObject()->superClass() == &QWidget::staticMetaObject
-        && widget->windowType() == Qt::Window)
+    const QMetaObject *type = widget->metaObject();
+    if (widget->isWindow() && widget->windowType() == Qt::Window
+        && (type == &QWidget::staticMetaObject || type->superClass() == &QWidget::staticMetaObject))
         return new WindowAccessible(widget);
     return nullptr;
 }
 
 } // namespace
+
+void makeLink(QWidget &widget)
+{
+    widget.setProperty(LinkProperty, true);
+    // An interface made before, under a screen reader, would keep the old role.
+    QAccessibleInterface *made = QAccessible::queryAccessibleInterface(&widget);
+    if (made && made->role() != QAccessible::Link)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
 
 void install()
 {

@@ -47,10 +47,7 @@ public:
         : QObject(&widget)
         , m_activate(std::move(activate))
     {
-        setObjectName(QStringLiteral("qt_quendra_activator"));
     }
-
-    void run() const { m_activate(); }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -61,7 +58,7 @@ protected:
         if (!isPress(*key) && !(key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier))
             return false;
         if (!key->isAutoRepeat())
-            run();
+            m_activate();
         return true;
     }
 
@@ -81,21 +78,10 @@ void install(QApplication &app)
 void makeActivatable(QWidget &widget, std::function<void()> activate)
 {
     // A click opens it and leaves the focus where the user was typing.
+    Accessibility::makeLink(widget);
     widget.setFocusPolicy(Qt::TabFocus);
-    widget.setProperty(Accessibility::LinkProperty, true);
     widget.installEventFilter(new Activator(widget, std::move(activate)));
     (new FocusFrame(widget.parentWidget()))->setWidget(&widget);
-}
-
-bool activate(QWidget &widget)
-{
-    for (QObject *child : widget.children()) {
-        if (child->objectName() == QLatin1String("qt_quendra_activator")) {
-            static_cast<Activator *>(child)->run();
-            return true;
-        }
-    }
-    return false;
 }
 
 } // namespace KeyboardUse

@@ -20,7 +20,4 @@ void install(QApplication &app);
 /// framed while it has the focus; screen readers hear it as a link.
 void makeActivatable(QWidget &widget, std::function<void()> activate);
 
-/// Runs what makeActivatable gave \a widget; false when it gave nothing.
-bool activate(QWidget &widget);
-
 } // namespace KeyboardUse
