@@ -248,11 +248,12 @@ private slots:
         auto before = new QLineEdit(&window);
         auto l = new ucLinkedList(&window);
         l->setGeometry(0, 30, 300, 200);
-        auto after = new QLineEdit(&window);
-        after->move(0, 250);
         l->setListProperties(Banks);
         for (int i = 0; i < 3; ++i)
             l->AddItem(QStringLiteral("a%1\tb%1").arg(i));
+        // After the columns in the focus chain, as a host's controls are.
+        auto after = new QLineEdit(&window);
+        after->move(0, 250);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         before->setFocus();
