@@ -6,6 +6,7 @@
 #include "numbertext.h"
 #include "screenreader.h"
 #include "twips.h"
+#include "widgetcolours.h"
 
 #include <QApplication>
 #include <QDir>
@@ -76,12 +77,10 @@ frmNewBanca::frmNewBanca(QLineEdit &maxId, const QString &dataFolder,
 
 void frmNewBanca::CtlFocus(QWidget *field)
 {
-    for (QLineEdit *edit : {NomeBanca, NumCC}) {
-        QPalette palette = edit->palette();
-        palette.setColor(QPalette::Base, edit == field ? QColor(255, 255, 0)
-                                                       : QApplication::palette().color(QPalette::Base));
-        edit->setPalette(palette);
-    }
+    // The text is made readable on the yellow under a dark theme.
+    for (QLineEdit *edit : {NomeBanca, NumCC})
+        WidgetColours::setFieldBackground(*edit, edit == field ? QColor(255, 255, 0)
+                                                               : QApplication::palette().color(QPalette::Base));
 }
 
 // A "|" would split the line when the archive is read back and lose the
