@@ -5,6 +5,7 @@
 #include "twips.h"
 #include "urlopener.h"
 #include "vendor.h"
+#include "widgetcolours.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -42,9 +43,10 @@ VendorPanel::VendorPanel(UrlOpener &urls, const QRect &geometry, QWidget *parent
     brURL->setObjectName(QStringLiteral("brURL"));
     brURL->setGeometry(Twips::rect(3600, 585, 2415, 255));
     brURL->setFont(tahoma(6.75));
-    QPalette blue = brURL->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    brURL->setPalette(blue);
+    // The address lies on the logo's gradient (Pictures::vendorLogo), about
+    // this colour under its middle: its blue is made readable on that.
+    WidgetColours::set(*brURL, {QPalette::Window}, QColor(60, 106, 174));
+    WidgetColours::set(*brURL, {QPalette::WindowText}, Qt::blue);
     brURL->setCursor(Qt::PointingHandCursor);
     brURL->setAccessibleName(Vendor::webCaption());
     KeyboardUse::makeActivatable(*brURL, [this] { m_urls.open(Vendor::webAddress()); });

@@ -66,14 +66,13 @@ void FocusFrame::paintEvent(QPaintEvent *)
 bool FocusFrame::eventFilter(QObject *watched, QEvent *event)
 {
     const bool handled = QFocusFrame::eventFilter(watched, event);
-    // QFocusFrame follows the focus only on styles that ask for it: this one
-    // shows while its widget has the focus, whatever the style.
-    if (watched == widget()) {
-        const bool shown = widget()->isVisible() && widget()->hasFocus();
-        if (shown != isVisible())
-            setVisible(shown);
-        if (shown)
-            raise();
-    }
+    // QFocusFrame shows itself with its widget, on styles that draw a focus
+    // frame around it: this one shows only while its widget has the focus,
+    // whatever the style.
+    const bool shown = widget() && widget()->isVisible() && widget()->hasFocus();
+    if (shown != isVisible())
+        setVisible(shown);
+    if (shown && watched == widget() && event->type() == QEvent::FocusIn)
+        raise();
     return handled;
 }

@@ -47,6 +47,7 @@ int main()
         {"a field with the focus: blue on yellow", blue, On::Fixed, yellow},
         {"a field with the focus: dark red on yellow", darkRed, On::Fixed, yellow},
         {"a field with the focus: the theme's text on yellow", {}, On::Fixed, yellow},
+        {"web address: blue on the logo's gradient", blue, On::Fixed, QColor(60, 106, 174)},
         {"banner: cyan on navy", QColor(0, 255, 255), On::Fixed, navy},
         {"banner: yellow on navy", yellow, On::Fixed, navy},
         {"calibration hint: dark grey on grey", QColor(64, 64, 64), On::Fixed, grey},
