@@ -28,7 +28,8 @@ private slots:
         QFETCH(QColor, background);
         QFETCH(double, luminance);
         QFETCH(double, ratio);
-        QVERIFY2(qAbs(Contrast::luminance(text) - luminance) < 1e-4, qPrintable(QString::number(Contrast::luminance(text))));
+        QVERIFY2(qAbs(Contrast::luminance(text) - luminance) < 1e-4,
+                 qPrintable(QString::number(Contrast::luminance(text))));
         QVERIFY2(qAbs(Contrast::ratio(text, background) - ratio) < 1e-3,
                  qPrintable(QString::number(Contrast::ratio(text, background))));
     }

@@ -126,7 +126,8 @@ def check_banks(app):
     for name in items:
         if name != name.strip() or "  " in name or name.endswith("7"):
             fail("bank list: a row read with its padding or id: %r" % name)
-    focusable = [n for n in nodes if n.getRole() == pyatspi.ROLE_LIST and n.getState().contains(pyatspi.STATE_FOCUSABLE)]
+    focusable = [n for n in nodes
+                 if n.getRole() == pyatspi.ROLE_LIST and n.getState().contains(pyatspi.STATE_FOCUSABLE)]
     if len(focusable) != 1:
         fail("bank list: %d lists take the focus, not 1" % len(focusable))
     for bar in (n for n in nodes if n.getRole() == pyatspi.ROLE_SCROLL_BAR):

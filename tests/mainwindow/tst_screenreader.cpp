@@ -42,9 +42,12 @@ private slots:
                                    f.state.currentAccountNumber, f.messages, f.printer, nullptr, &f.window);
         QTest::newRow("FrmInput") << static_cast<QWidget *>(&f.window) << 7;
         QTest::newRow("FrmBanche: no field, the id store kept out") << static_cast<QWidget *>(banks) << 0;
-        QTest::newRow("frmSelPrinter") << static_cast<QWidget *>(new frmSelPrinter(f.printer, f.folder(), f.messages, &f.window)) << 2;
-        QTest::newRow("frmNewBanca") << static_cast<QWidget *>(new frmNewBanca(*banks->MaxID, f.folder(), [](const QString &) {}, f.messages, &f.window)) << 2;
-        QTest::newRow("frmDesign") << static_cast<QWidget *>(new frmDesign(f.folder(), 1, "Banca", "1", f.messages, f.printer, &f.window)) << 4;
+        QWidget *printers = new frmSelPrinter(f.printer, f.folder(), f.messages, &f.window);
+        QWidget *newBank = new frmNewBanca(*banks->MaxID, f.folder(), [](const QString &) {}, f.messages, &f.window);
+        QWidget *design = new frmDesign(f.folder(), 1, "Banca", "1", f.messages, f.printer, &f.window);
+        QTest::newRow("frmSelPrinter: the correction boxes") << printers << 2;
+        QTest::newRow("frmNewBanca") << newBank << 2;
+        QTest::newRow("frmDesign: origin and position boxes") << design << 4;
     }
     void everyEntryFieldIsLabelledByItsCaption()
     {

@@ -23,7 +23,8 @@ private slots:
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
-        QTest::newRow("a window on a bare widget is a window") << "window" << int(QAccessible::Window) << "FINESTRA" << "";
+        QTest::newRow("a window on a bare widget is a window")
+            << "window" << int(QAccessible::Window) << "FINESTRA" << "";
         QTest::newRow("a dialog stays a dialog") << "dialog" << int(QAccessible::Dialog) << "DIALOGO" << "";
         QTest::newRow("a list-only combo box by its name, the entry as value")
             << "list combo" << int(QAccessible::ComboBox) << "Banca" << "BANCA ROSSI";

@@ -62,8 +62,9 @@ int main()
            "Printed by `tools/shots/contrasttable`. Each cell: the colour shown, and its contrast on its\n"
            "background (WCAG 2; 4.5:1 is the minimum for text). On the default light theme the colours\n"
            "are the program's own, exactly; on any other theme a colour below 4.5:1 is shown as the\n"
-           "nearest colour of the same hue that reaches it (`Contrast::shown`, src/contrast). The fixed backgrounds (yellow, navy, the calibration\n"
-           "window's grey) are the same under every theme.\n\n"
+           "nearest colour of the same hue that reaches it (`Contrast::shown`, src/contrast). The fixed\n"
+           "backgrounds (yellow, navy, the logo, the calibration window's grey) are the same under every\n"
+           "theme.\n\n"
            "| text |";
     for (const Theme &t : themes)
         out << ' ' << t.name << " |";
