@@ -13,6 +13,7 @@ TEST_PACKAGES=(
   xvfb xdotool xclip x11-utils imagemagick libx11-dev
   libicu-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  python3-pyatspi at-spi2-core dbus-x11
 )
 
 # Installs what is missing; uses sudo when not root.

@@ -1,6 +1,7 @@
 #include "appstate.h"
 #include "folders.h"
 #include "frminput.h"
+#include "keyboarduse.h"
 #include "picturedecode.h"
 #include "qtmessageboxes.h"
 #include "qtprintdevice.h"
@@ -65,6 +66,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quendra"));
     // Lets the desktop match the window to the menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("example.brentola.Quendra"));
+    KeyboardUse::install(app);
 
     // The whole interface is Italian, so Qt's own buttons ("Sì", "No",
     // "Annulla") must be too, whatever the user's language.

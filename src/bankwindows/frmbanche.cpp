@@ -39,10 +39,13 @@ FrmBanche::FrmBanche(const QString &dataFolder, qint32 &idBanca, QString &bankNa
     lstbanche->setGeometry(Twips::rect(90, 90, 4200, 2580));
     lstbanche->setListProperties(QStringLiteral("Banca,170|Nr.Conto,93"));
     lstbanche->setFullRowSelect(true);
-    MaxID = new QLineEdit(QStringLiteral("0"), this);
+    // Only a store for the highest id: kept out of the window, so that no
+    // screen reader finds it there.
+    MaxID = new QLineEdit(QStringLiteral("0"));
     MaxID->setObjectName(QStringLiteral("MaxID"));
     MaxID->setGeometry(Twips::rect(1395, 2925, 555, 330));
     MaxID->hide();
+    connect(this, &QObject::destroyed, [maxId = MaxID] { delete maxId; });
 
     auto button = [this](const char *name, const QString &toolTip, QRect geometry) {
         auto b = new QPushButton(this);
@@ -73,8 +76,7 @@ FrmBanche::FrmBanche(const QString &dataFolder, qint32 &idBanca, QString &bankNa
     connect(Calibrazione, &QPushButton::clicked, this, &FrmBanche::calibrate);
     connect(Uscita, &QPushButton::clicked, this, &FrmBanche::exit);
     load();
-    ScreenReader::nameControls(*this, {{QStringLiteral("lstbanche"), QStringLiteral("Elenco delle banche")},
-                                       {QStringLiteral("MaxID"), QStringLiteral("Numero più alto delle banche")}});
+    ScreenReader::nameControls(*this, {{QStringLiteral("lstbanche"), QStringLiteral("Elenco delle banche")}});
 }
 
 void FrmBanche::load()

@@ -6,6 +6,7 @@
 #include "numbertext.h"
 #include "screenreader.h"
 #include "twips.h"
+#include "widgetcolours.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,6 +55,8 @@ frmNewBanca::frmNewBanca(QLineEdit &maxId, const QString &dataFolder,
     NomeBanca = field("NomeBanca", Twips::rect(765, 135, 4155, 360));
     Label5 = label("Label5", QStringLiteral(" c/c"), Twips::rect(105, 675, 735, 285));
     NumCC = field("NumCC", Twips::rect(765, 630, 4155, 360));
+    Label3->setBuddy(NomeBanca);
+    Label5->setBuddy(NumCC);
     Salva = button("Salva", QStringLiteral("SALVA"), QStringLiteral("Salva la Banca"), Twips::rect(2340, 1170, 1215, 465));
     Uscita = button("Uscita", QStringLiteral("ESCI"), QStringLiteral("Chiudi"), Twips::rect(3700, 1170, 1215, 465));
     setTabOrder(NomeBanca, NumCC);
@@ -74,12 +77,10 @@ frmNewBanca::frmNewBanca(QLineEdit &maxId, const QString &dataFolder,
 
 void frmNewBanca::CtlFocus(QWidget *field)
 {
-    for (QLineEdit *edit : {NomeBanca, NumCC}) {
-        QPalette palette = edit->palette();
-        palette.setColor(QPalette::Base, edit == field ? QColor(255, 255, 0)
-                                                       : QApplication::palette().color(QPalette::Base));
-        edit->setPalette(palette);
-    }
+    // The text is made readable on the yellow under a dark theme.
+    for (QLineEdit *edit : {NomeBanca, NumCC})
+        WidgetColours::setFieldBackground(*edit, edit == field ? QColor(255, 255, 0)
+                                                               : QApplication::palette().color(QPalette::Base));
 }
 
 // A "|" would split the line when the archive is read back and lose the

@@ -66,6 +66,9 @@ void frmDesign::createControls()
     Label2 = label("Label2", "Superiore", Twips::rect(120, 585, 960, 255), Frame1);
     DXmargin = lineEdit("DXmargin", Twips::rect(1095, 555, 735, 285), Frame1);
     Label4 = label("Label4", "cm", Twips::rect(1905, 585, 375, 255), Frame1);
+    // Screen readers read a box by the caption that has it as buddy.
+    Label1->setBuddy(SXmargin);
+    Label2->setBuddy(DXmargin);
 
     PrintComma = new QCheckBox(QStringLiteral("Stampa la virgola"), this);
     PrintComma->setObjectName(QStringLiteral("PrintComma"));

@@ -48,6 +48,8 @@ PositionBoxes::PositionBoxes(DesignLabels &labels, MessageBoxes &messages, QWidg
     m_left = box("PosX");
     m_topCaption = label("PosLabelY", QStringLiteral("dall'alto"));
     m_top = box("PosY");
+    m_leftCaption->setBuddy(m_left);
+    m_topCaption->setBuddy(m_top);
     m_unit = label("PosUnit", QStringLiteral("mm"));
     constexpr int Top = 3510;
     m_caption->setGeometry(Twips::rect(2925, Top + 15, 1695, 255));

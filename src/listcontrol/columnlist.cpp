@@ -13,6 +13,8 @@ ColumnList::ColumnList(QWidget *parent)
     // The right end of every column but the last lies under the next one:
     // an ellipsis there would be hidden, so the text is cut as it stands.
     setTextElideMode(Qt::ElideNone);
+    verticalScrollBar()->setAccessibleName(QStringLiteral("Scorrimento verticale"));
+    horizontalScrollBar()->setAccessibleName(QStringLiteral("Scorrimento orizzontale"));
 }
 
 int ColumnList::selectedIndex() const

@@ -21,6 +21,8 @@ ucLinkedList::ucLinkedList(QWidget *parent)
 
     m_hsb = new QScrollBar(Qt::Horizontal, this);
     m_vsb = new QScrollBar(Qt::Vertical, this);
+    m_hsb->setAccessibleName(QStringLiteral("Scorrimento orizzontale"));
+    m_vsb->setAccessibleName(QStringLiteral("Scorrimento verticale"));
     for (QScrollBar *bar : {m_hsb, m_vsb}) {
         // The bars never take the focus from the lists.
         bar->setFocusPolicy(Qt::NoFocus);
@@ -48,6 +50,10 @@ ucLinkedList::~ucLinkedList()
 ColumnList *ucLinkedList::newColumnList(int column)
 {
     auto *list = new ColumnList(m_back);
+    // The control is one Tab stop: the first column takes the keys, and
+    // the others follow its selection.
+    if (column > 0)
+        list->setFocusPolicy(Qt::NoFocus);
     list->viewport()->installEventFilter(this);
     connect(list, &QListWidget::itemSelectionChanged, this, [this, column] { columnSelectionChanged(column); });
     connect(list, &QListWidget::itemDoubleClicked, this, [this, column] { columnDoubleClicked(column); });
@@ -68,8 +74,20 @@ HeaderCell *ucLinkedList::picHeader(int index) const
 void ucLinkedList::AddItem(const QString &strNewItems)
 {
     const QStringList cells = RowCells(strNewItems, m_columnCount);
-    for (int c = 0; c < m_columnCount; ++c)
-        m_lists[c]->addItem(cells[c]);
+    QStringList shown;
+    for (int c = 0; c < m_columnCount; ++c) {
+        auto item = new QListWidgetItem(cells[c]);
+        // Read as drawn: a cell's text may run on, blanks and all, under
+        // the next column.
+        shown << ShownText(cells[c], m_lists[c]->fontMetrics(), m_textWidths.value(c, m_lists[c]->width()));
+        item->setData(Qt::AccessibleTextRole, shown.last());
+        m_lists[c]->addItem(item);
+    }
+    // The first column is the one the keyboard is in: it reads the row.
+    if (m_columnCount > 1) {
+        shown.removeAll(QString());
+        m_lists[0]->item(m_lists[0]->count() - 1)->setData(Qt::AccessibleTextRole, shown.join(QStringLiteral(", ")));
+    }
     UpdateScrollBars();
 }
 

@@ -9,6 +9,7 @@
 
 class ColumnList;
 class HeaderCell;
+class QFontMetrics;
 class QScrollBar;
 
 /// A list of rows in several columns under a row of header cells. Each
@@ -91,6 +92,10 @@ public:
 
     QSize sizeHint() const override;
 
+    /// What a column \a width pixels wide shows of \a cell, without the
+    /// blanks at its ends: what a screen reader reads for it.
+    static QString ShownText(const QString &cell, const QFontMetrics &metrics, int width);
+
     // The parts, for windows that need to place or inspect them.
     int columnCount() const { return m_columnCount; }
     ColumnList *lstList(int index) const;
@@ -137,6 +142,7 @@ private:
     std::vector<ColumnList *> m_lists;
     std::vector<HeaderCell *> m_headers;
     QList<ColumnGeometry> m_geometry;
+    QList<int> m_textWidths;
 
     bool m_fullRow = true;
     bool m_busy = false;

@@ -23,6 +23,10 @@ bool ucLinkedList::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonPress) {
         for (int c = 0; c < m_columnCount; ++c) {
             if (m_lists[c]->viewport() == watched) {
+                // Only the first column takes the focus: a click elsewhere
+                // gives it the keys.
+                if (c > 0)
+                    m_lists[0]->setFocus(Qt::MouseFocusReason);
                 SyncSelection(c);
                 break;
             }
@@ -50,8 +54,12 @@ void ucLinkedList::BuildColumns()
         m_lists[i]->disconnect(this);
         m_lists[i]->verticalScrollBar()->disconnect(this);
         m_lists[i]->viewport()->removeEventFilter(this);
+        // Out of the control at once, so that no screen reader finds them
+        // while they wait.
+        m_lists[i]->setParent(nullptr);
         m_lists[i]->deleteLater();
         m_headers[i]->hide();
+        m_headers[i]->setParent(nullptr);
         m_headers[i]->deleteLater();
     }
     m_lists.resize(1);
@@ -61,6 +69,7 @@ void ucLinkedList::BuildColumns()
 
     const QList<ColumnSpec> columns = ParseColumnDefinition(m_definition);
     m_columnCount = int(columns.size());
+    m_textWidths.clear();
     if (m_columnCount < 2) {
         // One column is not a multi-column list: column 0 stays as it was.
         m_columnCount = 1;
@@ -69,6 +78,8 @@ void ucLinkedList::BuildColumns()
         return;
     }
     m_geometry = LayoutColumns(columns, m_scrollBarWidth);
+    for (const ColumnSpec &column : columns)
+        m_textWidths << column.width;
     for (int i = 0; i < m_columnCount; ++i) {
         if (i > 0) {
             m_lists.push_back(newColumnList(i));
@@ -77,6 +88,7 @@ void ucLinkedList::BuildColumns()
             m_headers[i]->show();
         }
         m_headers[i]->setCaption(columns[i].caption);
+        m_headers[i]->setAccessibleName(columns[i].caption.trimmed());
         const QString caption = columns[i].caption.trimmed();
         m_lists[i]->setAccessibleName(caption.isEmpty() ? QStringLiteral("Colonna %1").arg(i + 1) : caption);
         // Each column lies over the one before it and hides its scroll bar.
@@ -190,6 +202,22 @@ void ucLinkedList::verticalBarMoved(int value)
         m_lists[m_columnCount - 1]->setTopIndex(value);
     }
     release();
+}
+
+QString ucLinkedList::ShownText(const QString &cell, const QFontMetrics &metrics, int width)
+{
+    // The longest start of the text that fits.
+    qsizetype fits = 0;
+    for (qsizetype low = 0, high = cell.size(); low <= high;) {
+        const qsizetype middle = (low + high) / 2;
+        if (metrics.horizontalAdvance(cell.left(middle)) <= width) {
+            fits = middle;
+            low = middle + 1;
+        } else {
+            high = middle - 1;
+        }
+    }
+    return cell.left(fits).trimmed();
 }
 
 ListMetrics ucLinkedList::metrics() const

@@ -1,5 +1,6 @@
 #include "banner.h"
 
+#include "keyboarduse.h"
 #include "twips.h"
 #include "urlopener.h"
 #include "widgetcolours.h"
@@ -68,6 +69,10 @@ Banner::Banner(UrlOpener &urls, const QRect &geometry, QWidget *parent)
     Shape1->setGeometry(QRect(QPoint(0, 0), size()));
     Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
+    setAccessibleName(QStringLiteral("Altri programmi"));
+    // From the keyboard the whole frame is the link to the text it shows.
+    KeyboardUse::makeActivatable(*this, [this] { m_urls.open(m_spots.value(m_scroll.index()).Link); });
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(LoadInterval);
@@ -79,6 +84,7 @@ void Banner::InitSpot(const QList<SpotEntry> &spots)
     m_spots = spots;
     m_scroll = BannerScroll(m_scroll.top(), TextHeight, int(m_spots.size()));
     TxtSpot->setText(m_spots.value(0).Text);
+    setAccessibleName(TxtSpot->text());
 }
 
 void Banner::step()
@@ -91,8 +97,11 @@ void Banner::step()
         Timer1->setInterval(interval);
     setTextColour(TxtSpot, crawl ? Cyan : Yellow);
     TxtSpot->move(TxtSpot->x(), Twips::toPixels(m_scroll.top()));
-    if (m_scroll.index() != shown)
+    if (m_scroll.index() != shown) {
         TxtSpot->setText(m_spots.value(m_scroll.index()).Text);
+        // A screen reader on the banner hears the text it would open.
+        setAccessibleName(TxtSpot->text());
+    }
 }
 
 bool Banner::eventFilter(QObject *watched, QEvent *event)

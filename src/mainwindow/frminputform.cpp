@@ -21,6 +21,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 namespace {
 
 const QColor DarkRed(192, 0, 0);
@@ -94,6 +96,10 @@ void FrmInput::createControls()
     Label1 = label("Label1", QStringLiteral("Beneficiario"), Twips::rect(120, 1050, 1185, 240), nullptr);
     Label7 = label("Label7", QStringLiteral("Banca"), Twips::rect(135, 1500, 1185, 240), nullptr);
     Label5 = label("Label5", QStringLiteral(" c/c"), Twips::rect(5625, 1485, 420, 285), nullptr);
+    // A caption with its field as buddy is what a screen reader reads the field by.
+    for (auto [caption, field] : {std::pair<QLabel *, QWidget *>{Label3, LUOGO}, {Label4, GGMMAAAA}, {Label2, IMPORTO},
+                                  {ETABC, IMPORTO_ABC}, {Label1, BENEFICIARIO}, {Label7, BANCA}, {Label5, NumCC}})
+        caption->setBuddy(field);
 
     AddBEN = button("AddBEN", QStringLiteral("Aggiungi Beneficiario alla lista"),
                     Twips::rect(6210, 990, 565, 375));

@@ -1,9 +1,11 @@
 #include "vendorpanel.h"
 
+#include "keyboarduse.h"
 #include "pictures.h"
 #include "twips.h"
 #include "urlopener.h"
 #include "vendor.h"
+#include "widgetcolours.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -41,10 +43,13 @@ VendorPanel::VendorPanel(UrlOpener &urls, const QRect &geometry, QWidget *parent
     brURL->setObjectName(QStringLiteral("brURL"));
     brURL->setGeometry(Twips::rect(3600, 585, 2415, 255));
     brURL->setFont(tahoma(6.75));
-    QPalette blue = brURL->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    brURL->setPalette(blue);
+    // The address lies on the logo's gradient (Pictures::vendorLogo), about
+    // this colour under its middle: its blue is made readable on that.
+    WidgetColours::set(*brURL, {QPalette::Window}, QColor(60, 106, 174));
+    WidgetColours::set(*brURL, {QPalette::WindowText}, Qt::blue);
     brURL->setCursor(Qt::PointingHandCursor);
+    brURL->setAccessibleName(Vendor::webCaption());
+    KeyboardUse::makeActivatable(*brURL, [this] { m_urls.open(Vendor::webAddress()); });
 
     // The highlight follows the mouse without a button held down.
     for (QWidget *w : {static_cast<QWidget *>(this), static_cast<QWidget *>(brRecapiti),

@@ -208,6 +208,85 @@ private slots:
         QCOMPARE(l.picHeader(0)->caption(), l.columnCount() == 3 ? "A" : "Banca");
         QCOMPARE(l.lstList(0)->width(), l.columnCount() == 3 ? 10 + l.scrollBarWidth() : 170 + l.scrollBarWidth());
     }
+
+    void rowsReadAsShown_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QStringList>("read");
+        const QString blanks(100, QLatin1Char(' '));
+        QTest::newRow("a bank: blanks and id hidden under the next column")
+            << "BANCA ROSSI" + blanks + "7\t000123" << QStringList{"BANCA ROSSI, 000123", "000123"};
+        QTest::newRow("a name longer than its column, cut where it is cut")
+            << QString(60, QLatin1Char('W')) + "\t1" << QStringList{QString(), "1"};
+        QTest::newRow("an empty account") << "BANCA VERDI" + blanks + "12\t" << QStringList{"BANCA VERDI", ""};
+    }
+
+    void rowsReadAsShown()
+    {
+        QFETCH(QString, row);
+        QFETCH(QStringList, read);
+        ucLinkedList l;
+        l.setListProperties(Banks);
+        l.AddItem(row);
+        QStringList spoken;
+        for (int c = 0; c < 2; ++c)
+            spoken << l.lstList(c)->item(0)->data(Qt::AccessibleTextRole).toString();
+        if (read.at(0).isEmpty()) {
+            // As many letters as the 170 pixels of the column show, no more.
+            const QFontMetrics metrics(l.lstList(0)->font());
+            QVERIFY(metrics.horizontalAdvance(spoken.at(0).section(',', 0, 0)) <= 170);
+            QVERIFY(metrics.horizontalAdvance(spoken.at(0).section(',', 0, 0) + 'W') > 170);
+            QVERIFY(spoken.at(0).endsWith(", 1"));
+        } else {
+            QCOMPARE(spoken, read);
+        }
+    }
+
+    void oneTabStopWithArrows()
+    {
+        QWidget window;
+        auto before = new QLineEdit(&window);
+        auto l = new ucLinkedList(&window);
+        l->setGeometry(0, 30, 300, 200);
+        l->setListProperties(Banks);
+        for (int i = 0; i < 3; ++i)
+            l->AddItem(QStringLiteral("a%1\tb%1").arg(i));
+        // After the columns in the focus chain, as a host's controls are.
+        auto after = new QLineEdit(&window);
+        after->move(0, 250);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), l->lstList(0));
+        QTest::keyClick(l->lstList(0), Qt::Key_Down);
+        QTest::keyClick(l->lstList(0), Qt::Key_Down);
+        QCOMPARE((QList<int>{l->lstList(0)->selectedIndex(), l->lstList(1)->selectedIndex()}), (QList<int>{2, 2}));
+        QTest::keyClick(l->lstList(0), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), after);
+        // A click in another column brings the keys back to the first.
+        clickRow(*l, 1, 1);
+        QCOMPARE(QApplication::focusWidget(), l->lstList(0));
+        QCOMPARE(l->ListIndex(), 1);
+    }
+
+    void nothingEnglishOrUnnamedLeftInside()
+    {
+        QWidget window;
+        auto l = new ucLinkedList(&window);
+        l->setListProperties(Banks);
+        QStringList names;
+        for (QWidget *w : l->findChildren<QWidget *>()) {
+            if (!w->accessibleName().isEmpty())
+                names << w->accessibleName();
+        }
+        names.sort();
+        // Each column and header by its caption; the control's bars and each
+        // list's own.
+        const QString across = "Scorrimento orizzontale", down = "Scorrimento verticale";
+        QCOMPARE(names, (QStringList{"Banca", "Banca", "Nr.Conto", "Nr.Conto", across, across, across, down, down,
+                                     down}));
+    }
 };
 
 QTEST_MAIN(TestUcLinkedList)
