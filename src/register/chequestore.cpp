@@ -20,6 +20,13 @@ QString nextConnectionName()
     return QStringLiteral("quendra-register-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
+// An empty text is bound as NULL, which the table refuses: a field left
+// blank is stored as empty text.
+QVariant text(const QString &s)
+{
+    return s.isNull() ? QVariant(QStringLiteral("")) : QVariant(s);
+}
+
 bool pragma(QSqlDatabase &db, const QString &sql, QString *reason)
 {
     QSqlQuery query(db);
@@ -97,11 +104,10 @@ std::optional<qint64> ChequeStore::add(const ChequeRecord &r)
         q.prepare(QStringLiteral("INSERT INTO cheques (printed_at, bank_name, bank_id, account, place, "
                                  "date_typed, amount_cents, amount_words, payee, printer, serial, annulled, "
                                  "annul_reason) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        for (const QVariant &v : {QVariant(r.printedAt.toString(TimeFormat)), QVariant(r.bankName),
-                                  QVariant(r.bankId), QVariant(r.account), QVariant(r.place), QVariant(r.date),
-                                  QVariant(r.amountCents), QVariant(r.amountWords), QVariant(r.payee),
-                                  QVariant(r.printer), QVariant(r.serial), QVariant(int(r.annulled)),
-                                  QVariant(r.annulReason)})
+        for (const QVariant &v : {text(r.printedAt.toString(TimeFormat)), text(r.bankName), QVariant(r.bankId),
+                                  text(r.account), text(r.place), text(r.date), QVariant(r.amountCents),
+                                  text(r.amountWords), text(r.payee), text(r.printer), text(r.serial),
+                                  QVariant(int(r.annulled)), text(r.annulReason)})
             q.addBindValue(v);
         if (!q.exec())
             return false;
@@ -117,7 +123,7 @@ bool ChequeStore::setSerial(qint64 id, const QString &serial)
 {
     return write([&](QSqlQuery &q) {
         q.prepare(QStringLiteral("UPDATE cheques SET serial = ? WHERE id = ?"));
-        q.addBindValue(serial);
+        q.addBindValue(text(serial));
         q.addBindValue(id);
         return q.exec() && q.numRowsAffected() == 1;
     });
@@ -127,7 +133,7 @@ bool ChequeStore::annul(qint64 id, const QString &reason)
 {
     return write([&](QSqlQuery &q) {
         q.prepare(QStringLiteral("UPDATE cheques SET annulled = 1, annul_reason = ? WHERE id = ?"));
-        q.addBindValue(reason);
+        q.addBindValue(text(reason));
         q.addBindValue(id);
         return q.exec() && q.numRowsAffected() == 1;
     });
