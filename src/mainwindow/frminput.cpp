@@ -171,7 +171,7 @@ void FrmInput::printCheque()
     fields.IMPORTO_ABC = IMPORTO_ABC->text();
     fields.BENEFICIARIO = BENEFICIARIO->currentText();
     fields.NumCC = NumCC->text();
-    ChequeRun::print(m_state, fields, BANCA->currentText(), m_messages, m_printer, this);
+    ChequeRun::print(m_state, fields, bankName(BANCA->currentIndex()), m_messages, m_printer, this);
 }
 
 void FrmInput::openBankList()

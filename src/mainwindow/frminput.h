@@ -106,6 +106,7 @@ private:
     void InitSpot();
     void refreshAmountInWords();
     QWidget *fieldOf(QWidget *focused) const;
+    QString bankName(int index) const;
 
     AppState &m_state;
     const QString m_dataFolder;

@@ -13,6 +13,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+QString FrmInput::bankName(int index) const
+{
+    // The selector shows "name / account"; the register keeps the name.
+    const QString text = BANCA->itemText(index);
+    const QString tail = QStringLiteral(" / ") + BANCA->itemData(index, BankSelector::AccountRole).toString();
+    return text.endsWith(tail) ? text.chopped(tail.size()) : text;
+}
+
 void FrmInput::openRegister()
 {
     FrmRegistro registerWindow(m_state.DataFolder, m_messages, *m_files, this);
@@ -31,7 +39,7 @@ void FrmInput::fillFrom(const ChequeRecord &cheque)
                                                                              : QString());
     BENEFICIARIO->setEditText(cheque.payee);
     const int bank = BANCA->findData(cheque.bankId);
-    if (bank >= 0 && BANCA->itemText(bank) == cheque.bankName) {
+    if (bank >= 0 && bankName(bank) == cheque.bankName) {
         BANCA->setCurrentIndex(bank);
         m_banks->selectionRule();
     } else {
