@@ -156,10 +156,15 @@ QSqlQuery ChequeStore::filtered(const RegisterFilter &filter, const QString &wha
         values << filter.bankName;
     }
     if (!filter.payeeText.isEmpty()) {
-        // instr() on lower() rather than LIKE: a "%" or "_" typed is a
-        // character of the name, and lower() folds only what LIKE would.
-        where << QStringLiteral("instr(lower(payee), lower(?)) > 0");
-        values << filter.payeeText;
+        // LIKE ignores the case of ASCII letters without making a copy of
+        // each name, which keeps a scan of years of cheques quick; a "%"
+        // or "_" typed is a character of the name.
+        QString escaped = filter.payeeText;
+        escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+            .replace(QLatin1Char('%'), QStringLiteral("\\%"))
+            .replace(QLatin1Char('_'), QStringLiteral("\\_"));
+        where << QStringLiteral("payee LIKE ? ESCAPE '\\'");
+        values << QStringLiteral("%%1%").arg(escaped);
     }
     QString sql = QStringLiteral("SELECT %1 FROM cheques").arg(what);
     if (!where.isEmpty())

@@ -84,8 +84,12 @@ void FrmRegistro::refresh(qint64 keep)
     const RegisterFilter f = filter();
     if (!keep && current())
         keep = current()->id;
-    m_model->setQuery(m_store->select(f));
     const auto summary = m_store->summary(f);
+    // With nothing to show, the table's query would only scan every row again.
+    if (summary && summary->count == 0)
+        m_model->clear();
+    else
+        m_model->setQuery(m_store->select(f));
     if (!summary) {
         Totale->setText(QStringLiteral("Il registro non si può leggere: %1").arg(m_store->error()));
         return;
