@@ -114,9 +114,9 @@ void FrmInput::createControls()
 
     // The one free place between the fields: after the date, before "€uro".
     Registro = button("Registro", QStringLiteral("Registro degli assegni stampati (Ctrl+R)"),
-                      Twips::rect(5460, 105, 315, 330));
+                      Twips::rect(5460, 105, 285, 330));
     Registro->setIcon(Pictures::registerBook());
-    Registro->setIconSize(QSize(16, 16));
+    Registro->setIconSize(QSize(14, 14));
 
     brLOGO = new VendorPanel(m_urls, Twips::rect(110, 1890, 5990, 915), this);
     brRecapiti = brLOGO->brRecapiti;

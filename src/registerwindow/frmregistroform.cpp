@@ -20,7 +20,7 @@ void FrmRegistro::createControls()
 {
     setObjectName(QStringLiteral("FrmRegistro"));
     setWindowTitle(QStringLiteral("Registro assegni"));
-    resize(980, 520);
+    resize(1000, 520);
 
     auto dateEdit = [this](const char *name) {
         auto edit = new QDateEdit(this);
@@ -67,11 +67,13 @@ void FrmRegistro::createControls()
     Tabella->setAlternatingRowColors(true);
     Tabella->verticalHeader()->hide();
     // Fixed widths: measuring a hundred thousand rows would take seconds.
-    const QList<int> widths = {115, 140, 90, 90, 80, 170, 90, 80, 140, 110};
+    const QList<int> widths = {126, 150, 80, 85, 78, 165, 78, 82, 170, 80};
     for (int column = 0; column < widths.size(); ++column)
         Tabella->setColumnWidth(column, widths[column]);
     Tabella->horizontalHeader()->setStretchLastSection(true);
     Tabella->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Tabella->verticalHeader()->setDefaultSectionSize(Tabella->fontMetrics().height() + 8);
+    Tabella->setWordWrap(false);
 
     Totale = new QLabel(this);
     Totale->setObjectName(QStringLiteral("Totale"));

@@ -196,7 +196,7 @@ private Q_SLOTS:
         QVERIFY(w.show());
         QTRY_COMPARE(QApplication::focusWidget(), w.window.LUOGO);
         const QStringList expected = {"GGMMAAAA", "IMPORTO", "IMPORTO_ABC", "BENEFICIARIO", "BANCA",
-                                      "NumCC", "StampaAssegno", "Calibrazione", "AddBEN", "DelBEN", "LUOGO"};
+                                      "NumCC", "StampaAssegno", "Calibrazione", "AddBEN", "DelBEN", "Registro", "LUOGO"};
         for (const QString &name : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget *focus = QApplication::focusWidget();
