@@ -31,10 +31,6 @@ FrmRegistro::FrmRegistro(const QString &dataFolder, MessageBoxes &messages, File
     connect(Ristampa, &QPushButton::clicked, this, &FrmRegistro::reprintCurrent);
     connect(Esporta, &QPushButton::clicked, this, &FrmRegistro::exportShown);
     connect(Chiudi, &QPushButton::clicked, this, &QDialog::reject);
-    connect(Tabella, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
-        if (index.column() != RegisterTableModel::Serial)
-            reprintCurrent();
-    });
     if (m_store->isOpen()) {
         fillBanks();
         refresh();
