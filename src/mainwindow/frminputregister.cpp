@@ -39,7 +39,10 @@ void FrmInput::fillFrom(const ChequeRecord &cheque)
                                                                              : QString());
     BENEFICIARIO->setEditText(cheque.payee);
     const int bank = BANCA->findData(cheque.bankId);
-    if (bank >= 0 && bankName(bank) == cheque.bankName) {
+    if (cheque.bankId == 0 && cheque.bankName.isEmpty()) {
+        // Printed with no bank chosen: the account number was typed.
+        NumCC->setText(cheque.account);
+    } else if (bank >= 0 && bankName(bank) == cheque.bankName) {
         BANCA->setCurrentIndex(bank);
         m_banks->selectionRule();
     } else {

@@ -95,11 +95,16 @@ void FrmRegistro::refresh(qint64 keep)
                         : QStringLiteral("%1 assegni, totale € %2 (annullati esclusi)")
                               .arg(summary->count)
                               .arg(centsGrouped(summary->totalCents)));
+    // The newest cheque is chosen when the one chosen before is not shown,
+    // so that the buttons work from the keyboard at once.
+    int chosen = m_model->rowCount() > 0 ? 0 : -1;
     for (int row = 0; keep && row < m_model->rowCount(); ++row)
         if (m_model->record(row).id == keep) {
-            Tabella->selectRow(row);
+            chosen = row;
             break;
         }
+    if (chosen >= 0)
+        Tabella->selectRow(chosen);
 }
 
 const ChequeRecord *FrmRegistro::current() const

@@ -3,6 +3,8 @@
 # printed through the private CUPS and one print cancelled, each in a run of
 # its own, then `quendra --registro-csv FILE` with no window: a header and
 # exactly the two cheques, oldest first, and a database SQLite finds whole.
+# Then the register window, opened by its button and by Ctrl+R: Ristampa
+# fills the main window from the newest cheque, which prints a third.
 #
 # Usage: cheque_register.sh QUENDRA-BINARY   (E2E_WMDELETE names the close helper)
 set -u
@@ -70,6 +72,34 @@ grep -q 'Mai Stampato' "$csv" && e2e_fail "the cancelled print was recorded"
     || e2e_fail "the register fails SQLite's integrity check"
 [[ $(sqlite3 "$APP_DATA/Registro.sqlite" 'PRAGMA user_version') == 1 ]] || e2e_fail "no schema version"
 e2e_log "export: header and the two cheques; the database is whole"
+
+# The register window from the visible button and from Ctrl+R; Ristampa
+# fills the main window with the newest cheque, and printing it is a third.
+app_start "$bin"
+win=$(app_main_window 60) || e2e_fail "no main window for the register"
+x_click "$win" 372 18 || e2e_fail "clicking the register button failed"
+reg=$(x_wait_window 'Registro assegni' 30) || e2e_fail "the register button opened no register window"
+x_key "$reg" Escape || e2e_fail "could not close the register window"
+x_wait_no_window 'Registro assegni' 30 || e2e_fail "Escape did not close the register window"
+x_key "$win" ctrl+r || e2e_fail "could not press Ctrl+R"
+reg=$(x_wait_window 'Registro assegni' 30) || e2e_fail "Ctrl+R opened no register window"
+x_key "$reg" alt+r || e2e_fail "could not press Ristampa"
+x_wait_no_window 'Registro assegni' 30 || e2e_fail "Ristampa did not close the register window"
+press_print "$win"
+ask=$(x_wait_window 'ATTENZIONE' 30) || e2e_fail "no question for the reprinted payee"
+x_key "$ask" n || e2e_fail "could not answer No"
+sel=$(x_wait_window 'Selezione Stampante' 30) || e2e_fail "no printer window for the reprint"
+x_key "$sel" Return || e2e_fail "could not confirm the printer"
+cups_wait_job_file 3 60 || e2e_fail "the reprinted cheque did not arrive"
+close_program "$win"
+job_words 3
+pdf_expect_line "$w" 165.6917 11 "MILLECINQUECENTO / 50###" 60.0417 - || e2e_fail "the reprint's amount in words"
+env -u DISPLAY "$bin" --registro-csv "$csv" || e2e_fail "the second export failed"
+mapfile -t lines < <(tail -c +4 "$csv" | tr -d '\r')
+(( ${#lines[@]} == 4 )) || e2e_fail "expected three cheques after the reprint, got: $(cat "$csv")"
+[[ ${lines[3]} == *';Milano;02/12/2026;1500,50;MILLECINQUECENTO / 50;"Verdi; Carlo & C.";'* ]] \
+    || e2e_fail "reprinted cheque: ${lines[3]}"
+e2e_log "register window from its button and Ctrl+R; Ristampa printed the same cheque again"
 
 # Exporting from a data folder with no register yet makes none.
 env -u DISPLAY XDG_DATA_HOME="$tmp/empty" "$bin" --registro-csv "$tmp/empty.csv" \

@@ -118,6 +118,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("notices");
         QTest::newRow("bank still there") << 7 << "Banca Due" << "Banca Due / 000777" << "000777" << 0;
         QTest::newRow("bank gone: selection kept, told") << 9 << "Banca Nove" << "Banca Uno / 000111" << "000111" << 1;
+        QTest::newRow("no bank then: the account as typed") << 0 << "" << "Banca Uno / 000111" << "CC 5" << 0;
     }
 
     void reprintFillsTheFields()
@@ -138,6 +139,7 @@ private Q_SLOTS:
         r.amountCents = 150005;
         r.amountWords = QStringLiteral("MILLECINQUECENTO / 05");
         r.payee = QStringLiteral("Bianchi");
+        r.account = QStringLiteral("CC 5");
         w.window.fillFrom(r);
         QCOMPARE(w.window.LUOGO->text(), "Roma");
         QCOMPARE(w.window.GGMMAAAA->text(), "1 marzo");

@@ -129,6 +129,8 @@ private Q_SLOTS:
         QFETCH(QString, told);
         QFETCH(bool, annulled);
         Fixture f;
+        QCOMPARE(f.window.Tabella->selectionModel()->selectedRows().size(), 1); // the newest
+        f.window.Tabella->clearSelection();
         if (select)
             f.select(1);
         QTest::keyClicks(f.window.Motivo, reason);
@@ -171,6 +173,7 @@ private Q_SLOTS:
     {
         Fixture f;
         QSignalSpy reprint(&f.window, &FrmRegistro::reprintRequested);
+        f.window.Tabella->clearSelection();
         QTest::mouseClick(f.window.Ristampa, Qt::LeftButton);
         QCOMPARE(reprint.size(), 0);
         QCOMPARE(f.messages.asked.size(), 1);
