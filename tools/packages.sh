@@ -2,7 +2,7 @@
 # shellcheck shell=bash
 BUILD_PACKAGES=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 qt6-pdf-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 qt6-pdf-dev libqt6sql6-sqlite
   qt6-translations-l10n fonts-liberation
 )
 # What dpkg-shlibdeps needs to compute the .deb's dependencies.
@@ -11,7 +11,7 @@ TEST_PACKAGES=(
   "${PACKAGE_PACKAGES[@]}" desktop-file-utils appstream lintian python3
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   xvfb xdotool xclip x11-utils imagemagick libx11-dev
-  libicu-dev libbenchmark-dev
+  libicu-dev libbenchmark-dev sqlite3
   clang libclang-rt-14-dev
   python3-pyatspi at-spi2-core dbus-x11
 )

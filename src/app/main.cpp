@@ -5,11 +5,13 @@
 #include "picturedecode.h"
 #include "qtmessageboxes.h"
 #include "qtprintdevice.h"
+#include "registercsv.h"
 #include "qturlopener.h"
 #include "singleinstance.h"
 #include "terminationsignals.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +19,9 @@
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTranslator>
+
+#include <cstdio>
+#include <cstring>
 
 #include <sys/stat.h>
 
@@ -52,6 +57,34 @@ void endAsClosed(QWidget &window)
     QCoreApplication::quit();
 }
 
+QString dataFolderOfThisRun()
+{
+#ifdef Q_OS_WIN
+    const bool windowsPaths = true;
+#else
+    const bool windowsPaths = false;
+#endif
+    return Folders::dataFolderFor(QCoreApplication::applicationDirPath(),
+                                  QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                                  windowsPaths);
+}
+
+// `quendra --registro-csv FILE`: the register for scripts and backups,
+// with no window, so no display is needed.
+int exportRegister(int argc, char *argv[])
+{
+    ::umask(S_IRWXG | S_IRWXO);
+    QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Quendra"));
+    const QStringList arguments = QCoreApplication::arguments();
+    QString errors;
+    const int status = RegisterCsv::exportCommand(dataFolderOfThisRun(),
+                                                  arguments.size() == 3 ? arguments[2] : QString(), &errors);
+    if (status != 0)
+        std::fprintf(stderr, "%s\n", errors.toLocal8Bit().constData());
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -59,6 +92,8 @@ int main(int argc, char *argv[])
     // A child started to decode a picture does that alone, with no window.
     if (const int decoded = PictureDecode::runDecodeMode(argc, argv); decoded >= 0)
         return decoded;
+    if (argc >= 2 && std::strcmp(argv[1], "--registro-csv") == 0)
+        return exportRegister(argc, argv);
     // The bank accounts are nobody else's business: whatever the user's
     // umask, what the program makes is private to the user.
     const mode_t userMask = ::umask(S_IRWXG | S_IRWXO);
@@ -76,14 +111,7 @@ int main(int argc, char *argv[])
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslations);
 
-#ifdef Q_OS_WIN
-    const bool windowsPaths = true;
-#else
-    const bool windowsPaths = false;
-#endif
-    const QString dataFolder = Folders::dataFolderFor(
-        QApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), windowsPaths);
+    const QString dataFolder = dataFolderOfThisRun();
 
     AppState state;
     QtMessageBoxes messages;

@@ -4,6 +4,7 @@ struct AppState;
 struct ChequeFields;
 class MessageBoxes;
 class PrintDevice;
+class QString;
 class QWidget;
 
 /// One cheque from the print button on, once its fields are checked: the
@@ -14,8 +15,9 @@ namespace ChequeRun {
 
 /// Sets state.PrintCancelled from the printer window; the printer window
 /// and every notice open over \a parent. Returns whether the page went to
-/// the printer.
-bool print(AppState &state, const ChequeFields &fields, MessageBoxes &messages, PrintDevice &printer,
-           QWidget *parent);
+/// the printer; such a page is written into the cheque register with
+/// \a bankName, or the user is told that it could not be.
+bool print(AppState &state, const ChequeFields &fields, const QString &bankName, MessageBoxes &messages,
+           PrintDevice &printer, QWidget *parent);
 
 } // namespace ChequeRun

@@ -14,6 +14,7 @@
 #include "messageboxes.h"
 #include "payeelist.h"
 #include "pictures.h"
+#include "qtfilechooser.h"
 #include "screenreader.h"
 #include "twips.h"
 #include "textfile.h"
@@ -29,6 +30,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -47,6 +49,7 @@ FrmInput::FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &mes
     , m_messages(messages)
     , m_urls(urls)
     , m_printer(printer)
+    , m_files(std::make_unique<QtFileChooser>())
 {
     setObjectName(QStringLiteral("FrmInput"));
     setWindowTitle(QStringLiteral("Brentola - Quendra"));
@@ -59,6 +62,9 @@ FrmInput::FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &mes
     connect(DelBEN, &QPushButton::clicked, m_payeeList, &PayeeList::deleteBeneficiary);
     connect(StampaAssegno, &QPushButton::clicked, this, &FrmInput::printCheque);
     connect(Calibrazione, &QPushButton::clicked, this, &FrmInput::openBankList);
+    connect(Registro, &QPushButton::clicked, this, &FrmInput::openRegister);
+    auto registerKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    connect(registerKey, &QShortcut::activated, this, &FrmInput::openRegister);
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (QWidget *control = fieldOf(now))
@@ -73,8 +79,11 @@ FrmInput::FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &mes
                                        {QStringLiteral("BENEFICIARIO"), QStringLiteral("Beneficiario")},
                                        {QStringLiteral("BANCA"), QStringLiteral("Banca")},
                                        {QStringLiteral("NumCC"), QStringLiteral("Numero di conto corrente")},
-                                       {QStringLiteral("AddBEN"), QStringLiteral("Aggiungi beneficiario")}});
+                                       {QStringLiteral("AddBEN"), QStringLiteral("Aggiungi beneficiario")},
+                                       {QStringLiteral("Registro"), QStringLiteral("Registro assegni")}});
 }
+
+FrmInput::~FrmInput() = default;
 
 QWidget *FrmInput::fieldOf(QWidget *focused) const
 {
@@ -162,7 +171,7 @@ void FrmInput::printCheque()
     fields.IMPORTO_ABC = IMPORTO_ABC->text();
     fields.BENEFICIARIO = BENEFICIARIO->currentText();
     fields.NumCC = NumCC->text();
-    ChequeRun::print(m_state, fields, m_messages, m_printer, this);
+    ChequeRun::print(m_state, fields, bankName(BANCA->currentIndex()), m_messages, m_printer, this);
 }
 
 void FrmInput::openBankList()

@@ -4,7 +4,11 @@
 
 #include <QWidget>
 
+#include <memory>
+
 struct AppState;
+struct ChequeRecord;
+class FileChooser;
 class BankSelector;
 class Banner;
 class MessageBoxes;
@@ -30,6 +34,7 @@ public:
     /// dataFolder: where the data folder should be; load() creates it.
     FrmInput(AppState &state, const QString &dataFolder, MessageBoxes &messages, UrlOpener &urls,
              PrintDevice &printer, QWidget *parent = nullptr);
+    ~FrmInput() override;
 
     /// Runs the start-up sequence. Returns false when the data folder
     /// cannot be created: the user has been told and the program must end.
@@ -53,6 +58,13 @@ public:
     /// then BANCA refilled from the archive it leaves.
     void openBankList();
 
+    /// The register button (Ctrl+R): the register window; its Ristampa
+    /// fills the fields from a cheque printed before.
+    void openRegister();
+
+    /// The fields as they were for \a cheque, for a new print of it.
+    void fillFrom(const ChequeRecord &cheque);
+
     // The controls, under the names the rest of the program knows them by.
     QLineEdit *LUOGO;
     QLineEdit *GGMMAAAA;
@@ -72,6 +84,7 @@ public:
     QPushButton *DelBEN;
     QPushButton *StampaAssegno;
     QPushButton *Calibrazione;
+    QPushButton *Registro;
     VendorPanel *brLOGO;
     QLabel *brRecapiti;
     QLabel *brURL;
@@ -93,6 +106,7 @@ private:
     void InitSpot();
     void refreshAmountInWords();
     QWidget *fieldOf(QWidget *focused) const;
+    QString bankName(int index) const;
 
     AppState &m_state;
     const QString m_dataFolder;
@@ -102,5 +116,6 @@ private:
     QList<QWidget *> m_highlightable;
     BankSelector *m_banks = nullptr;
     PayeeList *m_payeeList = nullptr;
+    std::unique_ptr<FileChooser> m_files;
     bool m_centred = false;
 };

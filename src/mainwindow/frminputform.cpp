@@ -118,6 +118,12 @@ void FrmInput::createControls()
     Calibrazione->setText(QStringLiteral("CALIBRAZIONE"));
     Calibrazione->setFont(Twips::font(QStringLiteral("Arial"), 6.75, false));
 
+    // The one free place between the fields: after the date, before "€uro".
+    Registro = button("Registro", QStringLiteral("Registro degli assegni stampati (Ctrl+R)"),
+                      Twips::rect(5460, 105, 285, 330));
+    Registro->setIcon(Pictures::registerBook());
+    Registro->setIconSize(QSize(14, 14));
+
     brLOGO = new VendorPanel(m_urls, Twips::rect(110, 1890, 5990, 915), this);
     brRecapiti = brLOGO->brRecapiti;
     brURL = brLOGO->brURL;
@@ -162,7 +168,7 @@ void FrmInput::createControls()
 void FrmInput::setTabOrderOfFields()
 {
     const QList<QWidget *> order = {LUOGO, GGMMAAAA, IMPORTO, IMPORTO_ABC, BENEFICIARIO, BANCA,
-                                    NumCC, StampaAssegno, Calibrazione, AddBEN, DelBEN};
+                                    NumCC, StampaAssegno, Calibrazione, AddBEN, DelBEN, Registro};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -37,11 +37,13 @@ public:
 
     void done(int result) override;
 
+    /// The device name chosen in the list, empty when none is.
+    QString selectedPrinter() const;
+
 private:
     void confirm();
     void keepOneSelected(const QItemSelection &deselected);
     void preview();
-    QString selectedPrinter() const;
 
     PrintDevice &m_device;
     const QString m_dataFolder;

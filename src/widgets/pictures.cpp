@@ -59,6 +59,19 @@ void bankPicture(QPainter &p, bool add)
     }
 }
 
+void registerPicture(QPainter &p)
+{
+    // A ledger: a bound book with ruled lines, the register of cheques.
+    p.setPen(QPen(QColor(40, 40, 40), 1.2));
+    p.setBrush(QColor(150, 40, 40));
+    p.drawRoundedRect(QRectF(5, 3, 22, 26), 2, 2);
+    p.setBrush(QColor(255, 250, 220));
+    p.drawRect(QRectF(9, 6, 16, 20));
+    p.setPen(QPen(QColor(0, 0, 200), 1.6));
+    for (double y : {11.0, 16.0, 21.0})
+        p.drawLine(QPointF(11, y), QPointF(23, y));
+}
+
 void addBankPicture(QPainter &p) { bankPicture(p, true); }
 void deleteBankPicture(QPainter &p) { bankPicture(p, false); }
 
@@ -101,6 +114,7 @@ QIcon deleteEntry() { return iconFrom(deletePicture); }
 QIcon windowIcon() { return iconFrom(windowIconPicture); }
 QIcon addBank() { return iconFrom(addBankPicture); }
 QIcon deleteBank() { return iconFrom(deleteBankPicture); }
+QIcon registerBook() { return iconFrom(registerPicture); }
 
 QPixmap vendorLogo(const QSize &size)
 {

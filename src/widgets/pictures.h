@@ -11,5 +11,6 @@ QIcon deleteEntry();
 QIcon addBank();
 QIcon deleteBank();
 QIcon windowIcon();
+QIcon registerBook();
 QPixmap vendorLogo(const QSize &size);
 } // namespace Pictures

@@ -197,7 +197,7 @@ private Q_SLOTS:
         QTRY_COMPARE(QApplication::focusWidget(), w.window.LUOGO);
         const QStringList expected = {"GGMMAAAA", "IMPORTO", "IMPORTO_ABC", "BENEFICIARIO", "BANCA",
                                       "NumCC", "StampaAssegno", "Calibrazione", "AddBEN", "DelBEN", "brURL", "Frame1",
-                                      "LUOGO"};
+                                      "Registro", "LUOGO"};
         for (const QString &name : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget *focus = QApplication::focusWidget();

@@ -164,12 +164,13 @@ private Q_SLOTS:
             return MessageBoxes::Request{"Il file «" + w.path(name) + "» non è stato salvato: il file supera "
                                          "la dimensione concessa.", "Quendra", MessageBoxes::Icon::Critical};
         };
-        // Start-up, the payee's append, the print's rewrite, the deletion.
-        QCOMPARE(w.messages.asked.size(), 6);
+        // Start-up, the payee's append, the print's rewrite, its row, the deletion.
+        QCOMPARE(w.messages.asked.size(), 7);
         QCOMPARE(w.messages.asked.at(0), unsaved("Quendra.ini"));
         QCOMPARE(w.messages.asked.at(2), unsaved("Beneficiari.ini"));
         QCOMPARE(w.messages.asked.at(3), unsaved("Quendra.ini"));
-        QCOMPARE(w.messages.asked.at(5), unsaved("Beneficiari.ini"));
+        QVERIFY(w.messages.asked.at(4).text.startsWith("L'assegno è stato stampato ma non è stato scritto nel registro"));
+        QCOMPARE(w.messages.asked.at(6), unsaved("Beneficiari.ini"));
         QCOMPARE(w.bytes("Quendra.ini"), QByteArray("<missing>"));
         QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("ROSSI MARIO\r\n"));
         QCOMPARE(w.payees(), QStringList{"NERI PAOLO"});
