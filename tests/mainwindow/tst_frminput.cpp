@@ -196,8 +196,8 @@ private Q_SLOTS:
         QVERIFY(w.show());
         QTRY_COMPARE(QApplication::focusWidget(), w.window.LUOGO);
         const QStringList expected = {"GGMMAAAA", "IMPORTO", "IMPORTO_ABC", "BENEFICIARIO", "BANCA",
-                                      "NumCC", "StampaAssegno", "Calibrazione", "AddBEN", "DelBEN", "brURL", "Frame1",
-                                      "Registro", "LUOGO"};
+                                      "NumCC", "StampaAssegno", "Calibrazione", "AddBEN", "DelBEN", "Registro", "brURL",
+                                      "Frame1", "LUOGO"};
         for (const QString &name : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget *focus = QApplication::focusWidget();
