@@ -12,24 +12,6 @@ using Answer = MessageBoxes::Answer;
 
 namespace {
 
-bool pressPrint(WindowFixture &w, Qt::Key answer)
-{
-    bool shown = false;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->windowTitle() == QLatin1String("Selezione Stampante")) {
-            shown = true;
-            poll.stop();
-            QTest::keyClick(modal, answer);
-        }
-    });
-    poll.start();
-    QTest::mouseClick(w.window.StampaAssegno, Qt::LeftButton);
-    return shown;
-}
-
 const QByteArray TwoBanks = "Banca Uno" + QByteArray(100, ' ') + "3|000111\r\n"
                             "Banca Due" + QByteArray(100, ' ') + "7|000777\r\n";
 
@@ -70,9 +52,9 @@ private Q_SLOTS:
         w.window.BENEFICIARIO->setEditText(QStringLiteral("Rossi Mario"));
         w.messages.answers = {Answer::No, Answer::No};
         const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
-        QVERIFY(pressPrint(w, Qt::Key_Escape));
+        QVERIFY(w.pressPrint(Qt::Key_Escape));
         QCOMPARE(rowsIn(w).size(), 0);
-        QVERIFY(pressPrint(w, Qt::Key_Return));
+        QVERIFY(w.pressPrint(Qt::Key_Return));
         const QList<ChequeRecord> rows = rowsIn(w);
         QCOMPARE(rows.size(), 1);
         const ChequeRecord &r = rows.first();
@@ -97,7 +79,7 @@ private Q_SLOTS:
         QVERIFY(w.window.load());
         QVERIFY(QDir().mkpath(w.path("Registro.sqlite")));
         w.window.NumCC->setText(QStringLiteral("CC 1"));
-        QVERIFY(pressPrint(w, Qt::Key_Return));
+        QVERIFY(w.pressPrint(Qt::Key_Return));
         QCOMPARE(w.printer.documentsEnded(), 1);
         QCOMPARE(w.messages.asked.size(), 1);
         const MessageBoxes::Request &notice = w.messages.asked.first();

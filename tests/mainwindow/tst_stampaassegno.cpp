@@ -9,26 +9,6 @@ using Answer = MessageBoxes::Answer;
 
 namespace {
 
-// Presses the print button and answers the printer window as soon as it is
-// up: Enter prints, Escape cancels. Returns whether the window was shown.
-bool pressPrint(WindowFixture &w, Qt::Key answer)
-{
-    bool shown = false;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->windowTitle() == QLatin1String("Selezione Stampante")) {
-            shown = true;
-            poll.stop();
-            QTest::keyClick(modal, answer);
-        }
-    });
-    poll.start();
-    QTest::mouseClick(w.window.StampaAssegno, Qt::LeftButton);
-    return shown;
-}
-
 QStringList printedTexts(const RecordingPrintDevice &printer)
 {
     QStringList texts;
@@ -67,7 +47,7 @@ private Q_SLOTS:
         w.window.LUOGO->setText(QStringLiteral("   "));
         w.window.IMPORTO->setText(amount);
         w.window.BENEFICIARIO->setEditText(QStringLiteral(" "));
-        QVERIFY(!pressPrint(w, Qt::Key_Return));
+        QVERIFY(!w.pressPrint(Qt::Key_Return));
         QCOMPARE(w.messages.asked, (QList<MessageBoxes::Request>{{message, "Quendra", MessageBoxes::Icon::Critical}}));
         QVERIFY(w.printer.calls().isEmpty());
         QCOMPARE(w.bytes("Quendra.ini"), DefaultLayoutBytes);
@@ -80,7 +60,7 @@ private Q_SLOTS:
         WindowFixture w({{"Quendra.ini", layout}});
         QVERIFY(w.window.load());
         w.window.IMPORTO->setText(QStringLiteral("10"));
-        QVERIFY(!pressPrint(w, Qt::Key_Return));
+        QVERIFY(!w.pressPrint(Qt::Key_Return));
         QCOMPARE(w.messages.asked.size(), 1);
         QCOMPARE(w.messages.asked.at(0).text, "Il campo «NUMERO C/C» del file " + w.path("Quendra.ini")
                                                   + " cade fuori dal foglio: l'assegno non viene stampato. Occorre "
@@ -102,7 +82,7 @@ private Q_SLOTS:
         for (const char *place : {"Roma", "  Castelrovo "}) {
             w.window.LUOGO->setText(QLatin1String(place));
             w.messages.answers = {Answer::No};
-            QVERIFY(pressPrint(w, Qt::Key_Return));
+            QVERIFY(w.pressPrint(Qt::Key_Return));
         }
         QCOMPARE(w.messages.asked.size(), 2);
         QCOMPARE(w.bytes("Beneficiari.ini"), QByteArray("<missing>"));
@@ -126,7 +106,7 @@ private Q_SLOTS:
         w.state.layout.NUMEROcc.left = 500;
         w.state.IDbanca = 12;
         w.window.NumCC->setText(QStringLiteral("CC 99"));
-        QVERIFY(pressPrint(w, Qt::Key_Return));
+        QVERIFY(w.pressPrint(Qt::Key_Return));
         QCOMPARE(w.bytes("Quendra12.ini"),
                  QByteArray("\r\n 3 \r\n 12 \r\n 300 \r\n 1400 \r\n 270 \r\n 4230 \r\n 270 \r\n 6015 \r\n 270 \r\n 8070 \r\n"
                             " 1740 \r\n 2100 \r\n 2235 \r\n 2250 \r\n 0 \r\nCC 99\r\n 2700 \r\n 1440 \r\n"));
@@ -139,7 +119,7 @@ private Q_SLOTS:
         WindowFixture w;
         QVERIFY(w.window.load());
         w.window.BENEFICIARIO->setEditText(QStringLiteral("Łukasz"));
-        QVERIFY(pressPrint(w, Qt::Key_Return));
+        QVERIFY(w.pressPrint(Qt::Key_Return));
         QCOMPARE(w.messages.asked, (QList<MessageBoxes::Request>{
                                        {"Il Beneficiario «Łukasz» contiene caratteri che l'archivio dei Beneficiari "
                                         "non può conservare (Ł) e non viene salvato.",
@@ -156,7 +136,7 @@ private Q_SLOTS:
         w.window.LUOGO->setText(QStringLiteral("Castelrovo"));
         w.window.BENEFICIARIO->setEditText(QStringLiteral("NERI PAOLO"));
         w.messages.answers = {Answer::Yes};
-        QVERIFY(pressPrint(w, Qt::Key_Return));
+        QVERIFY(w.pressPrint(Qt::Key_Return));
         w.window.BENEFICIARIO->setEditText(QStringLiteral("ROSSI MARIO"));
         w.messages.answers = {Answer::Yes};
         QTest::mouseClick(w.window.DelBEN, Qt::LeftButton);

@@ -12,7 +12,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QApplication>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 /// A main window whose data folder lies in a temporary directory of its
 /// own, with files placed there before it loads.
@@ -40,6 +43,25 @@ struct WindowFixture
         for (int i = 0; i < window.BENEFICIARIO->count(); ++i)
             list.append(window.BENEFICIARIO->itemText(i));
         return list;
+    }
+    /// Presses the print button and answers the printer window as soon as
+    /// it is up: Enter prints, Escape cancels. Returns whether it was shown.
+    bool pressPrint(Qt::Key answer)
+    {
+        bool shown = false;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (modal && modal->windowTitle() == QLatin1String("Selezione Stampante")) {
+                shown = true;
+                poll.stop();
+                QTest::keyClick(modal, answer);
+            }
+        });
+        poll.start();
+        QTest::mouseClick(window.StampaAssegno, Qt::LeftButton);
+        return shown;
     }
     bool show()
     {
