@@ -70,12 +70,7 @@ e2e_log "place dragged and saved"
 win=$(app_main_window 30) || e2e_fail "the main window did not come back"
 x_click "$win" "${LUOGO_XY[@]}" || e2e_fail "clicking into LUOGO failed"
 fill_cheque "$win" "Milano" "12/03/2024" "20" "Mario Rossi" enter
-press_print "$win"
-ask=$(x_wait_window 'ATTENZIONE' 30) || e2e_fail "no question for the new payee"
-x_key "$ask" n || e2e_fail "could not answer No"
-sel=$(x_wait_window 'Selezione Stampante' 30) || e2e_fail "no printer window"
-x_key "$sel" Return || e2e_fail "could not confirm the printer"
-cups_wait_job_file 1 60 || e2e_fail "no job arrived"
+print_job "$win" n 1
 
 # The place: 23 + 1875 * 25.4 / 1440 mm across, 135 + 585 * 25.4 / 1440 down;
 # the account number where the default layout puts it.
@@ -90,10 +85,7 @@ close_program "$win"
 app_start "$bin"
 win=$(app_main_window 60) || e2e_fail "no main window at the second start"
 fill_cheque "$win" "Roma" "" "" ""
-press_print "$win"
-sel=$(x_wait_window 'Selezione Stampante' 30) || e2e_fail "no printer window at the second start"
-x_key "$sel" Return || e2e_fail "could not confirm the printer"
-cups_wait_job_file 2 60 || e2e_fail "no second job"
+print_job "$win" - 2
 job_words 2
 pdf_expect_word "$w" "Roma" 56.0729 145.3187 11 || e2e_fail "second start: the place"
 pdf_expect_word "$w" "222" 62.6875 182.625 11 || e2e_fail "second start: bank Beta was not preselected"

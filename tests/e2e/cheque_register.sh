@@ -31,10 +31,7 @@ one_cheque() {
     app_start "$bin"
     win=$(app_main_window 60) || e2e_fail "no main window (see $APP_DIR/app.log)"
     fill_cheque "$win" "$place" "$date" "$amount" "$payee"
-    press_print "$win"
-    ask=$(x_wait_window 'ATTENZIONE' 30) || e2e_fail "no question for the new payee $payee"
-    x_key "$ask" n || e2e_fail "could not answer No"
-    sel=$(x_wait_window 'Selezione Stampante' 30) || e2e_fail "no printer window for $payee"
+    open_printers "$win" n
     x_key "$sel" "$key" || e2e_fail "could not answer the printer window"
     x_wait_no_window 'Selezione Stampante' 30 || e2e_fail "printer window still open"
     # Closing waits for the print routine, and so for its row.
@@ -85,12 +82,7 @@ x_key "$win" ctrl+r || e2e_fail "could not press Ctrl+R"
 reg=$(x_wait_window 'Registro assegni' 30) || e2e_fail "Ctrl+R opened no register window"
 x_key "$reg" alt+r || e2e_fail "could not press Ristampa"
 x_wait_no_window 'Registro assegni' 30 || e2e_fail "Ristampa did not close the register window"
-press_print "$win"
-ask=$(x_wait_window 'ATTENZIONE' 30) || e2e_fail "no question for the reprinted payee"
-x_key "$ask" n || e2e_fail "could not answer No"
-sel=$(x_wait_window 'Selezione Stampante' 30) || e2e_fail "no printer window for the reprint"
-x_key "$sel" Return || e2e_fail "could not confirm the printer"
-cups_wait_job_file 3 60 || e2e_fail "the reprinted cheque did not arrive"
+print_job "$win" n 3
 close_program "$win"
 job_words 3
 pdf_expect_line "$w" 165.6917 11 "MILLECINQUECENTO / 50###" 60.0417 - || e2e_fail "the reprint's amount in words"

@@ -61,12 +61,7 @@ e2e_log "payee's field moved and saved by keyboard"
 win=$(app_main_window 30) || e2e_fail "the main window did not come back"
 x_click "$win" "${LUOGO_XY[@]}" || e2e_fail "clicking into LUOGO failed"
 fill_cheque "$win" "Milano" "12/03/2024" "20" "ROSSI" enter
-press_print "$win"
-ask=$(x_wait_window 'ATTENZIONE' 30) || e2e_fail "no question for the new payee"
-x_key "$ask" n || e2e_fail "could not answer No"
-sel=$(x_wait_window 'Selezione Stampante' 30) || e2e_fail "no printer window"
-x_key "$sel" Return || e2e_fail "could not confirm the printer"
-cups_wait_job_file 1 60 || e2e_fail "no job arrived"
+print_job "$win" n 1
 job_words 1
 pdf_expect_word "$w" "ROSSI" 73.3 175.2 13 || e2e_fail "the payee is not at the typed position"
 id=$(basename "$(cups_job_files | sed -n 1p)" .job)
@@ -74,10 +69,7 @@ id=$(basename "$(cups_job_files | sed -n 1p)" .job)
 e2e_log "the payee printed at the typed position"
 
 x_wait_no_window 'Selezione Stampante' 30 || e2e_fail "printer window still open"
-press_print "$win"
-ask=$(x_wait_window 'ATTENZIONE' 30) || e2e_fail "no question for the payee the second time"
-x_key "$ask" n || e2e_fail "could not answer No"
-sel=$(x_wait_window 'Selezione Stampante' 30) || e2e_fail "no printer window the second time"
+open_printers "$win" n
 x_key "$sel" Tab ctrl+a && xdotool type --delay 30 -- "+1,5" \
     && xdotool key --delay 50 Tab ctrl+a && xdotool type --delay 30 -- "-2,0" \
     && xdotool key Return || e2e_fail "typing the correction failed"

@@ -49,12 +49,7 @@ app_start "$bin"
 win=$(app_main_window 60) || e2e_fail "no main window (see $APP_DIR/app.log)"
 fill_cheque "$win" "Roma" "12/03/2024" "1500" "Mario Rossi"
 type_account "$win" "000123456789"
-press_print "$win"
-ask=$(x_wait_window 'ATTENZIONE' 30) || e2e_fail "no question for the new payee"
-x_key "$ask" s || e2e_fail "could not answer Sì"
-sel=$(x_wait_window 'Selezione Stampante' 30) || e2e_fail "no printer window"
-x_key "$sel" Return || e2e_fail "could not confirm the printer"
-cups_wait_job_file 1 60 || e2e_fail "no job arrived within 60 s (see $E2E_CUPS_DIR/log)"
+print_job "$win" s 1
 [[ ! -e $APP_DATA/Stampanti.ini ]] || e2e_fail "OK with no correction typed wrote Stampanti.ini"
 job_words 1
 reference=$w
@@ -63,8 +58,7 @@ e2e_log "1: reference cheque printed"
 
 # --- 2: the correction typed -------------------------------------------------------------
 x_wait_no_window 'Selezione Stampante' 30 || e2e_fail "printer window still open"
-press_print "$win"
-sel=$(x_wait_window 'Selezione Stampante' 30) || e2e_fail "no printer window for the second print"
+open_printers "$win" -
 # The list has the focus; Tab reaches the horizontal box, then the vertical.
 x_key "$sel" Tab ctrl+a && xdotool type --delay 30 -- "+1,5" \
     && xdotool key --delay 50 Tab ctrl+a && xdotool type --delay 30 -- "-2.0" \
@@ -84,10 +78,7 @@ app_start "$bin"
 win=$(app_main_window 60) || e2e_fail "no main window at the second start"
 fill_cheque "$win" "Roma" "12/03/2024" "1500" "Mario Rossi" enter
 type_account "$win" "000123456789"
-press_print "$win"
-sel=$(x_wait_window 'Selezione Stampante' 30) || e2e_fail "no printer window after the restart"
-x_key "$sel" Return || e2e_fail "could not confirm the printer"
-cups_wait_job_file 3 60 || e2e_fail "the print after the restart did not arrive"
+print_job "$win" - 3
 job_words 3
 moved_by "$reference" "$w" 1.5 -2.0 || e2e_fail "the kept correction was not applied after a restart"
 app_lines "$APP_DATA/Stampanti.ini" "$E2E_CUPS_QUEUE_A|1,5|-2,0" || e2e_fail "OK unchanged rewrote Stampanti.ini"

@@ -8,6 +8,12 @@
 #   type_account WIN TEXT   click into NumCC and type TEXT
 #   paste_place WIN TEXT middle-click TEXT into LUOGO from the X selection
 #   press_print WIN      click the print button StampaAssegno
+#   open_printers WIN ANSWER
+#                        press_print, answer the new payee's question with
+#                        ANSWER (s or n; - when none comes) and wait for the
+#                        printer window: its id goes to $sel
+#   print_job WIN ANSWER N
+#                        open_printers, OK, and wait for the Nth saved job
 #   close_program WIN    close the main window; the program must end with 0
 #   job_words N          read the Nth saved job; its word list goes to $w
 #   job_count            the number of saved jobs
@@ -50,6 +56,22 @@ paste_place() {
 
 press_print() {
     x_click "$1" "${PRINT_XY[@]}" || e2e_fail "clicking the print button failed"
+}
+
+open_printers() {
+    local win=$1 answer=$2 ask
+    press_print "$win"
+    if [[ $answer != - ]]; then
+        ask=$(x_wait_window 'ATTENZIONE' 30) || e2e_fail "no question for the new payee"
+        x_key "$ask" "$answer" || e2e_fail "could not answer the new payee's question"
+    fi
+    sel=$(x_wait_window 'Selezione Stampante' 30) || e2e_fail "no printer window"
+}
+
+print_job() {
+    open_printers "$1" "$2"
+    x_key "$sel" Return || e2e_fail "could not confirm the printer"
+    cups_wait_job_file "$3" 60 || e2e_fail "job $3 did not arrive within 60 s (see $E2E_CUPS_DIR/log)"
 }
 
 close_program() {
